@@ -21,10 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReplyAssembler assembler(table);
     std::map<int32_t, int> calls;
     for (int32_t tag = 0; tag < 8; ++tag) {
-        table.parseBlock([&calls, tag](int, Package& reply) {
-            if (++calls[tag] > 1) std::abort();
-            (void)reply.readResultCode();
-        }, tag);
+        table.parseBlock(
+            [&calls, tag](int, Package& reply) {
+                if (++calls[tag] > 1) std::abort();
+                (void)reply.readResultCode();
+            },
+            tag);
     }
     size_t offset = 0;
     for (size_t i = 0; offset < length; ++i) {

@@ -8,7 +8,7 @@ class QWidget;
 // Start-up order: the window, then the server connection.
 class AppDelegate : public QObject {
     Q_OBJECT
-public:
+  public:
     AppDelegate();
     ~AppDelegate() override;
 
@@ -18,6 +18,6 @@ public:
     static constexpr int kWindowWidth = 320;
     static constexpr int kWindowHeight = 568;
 
-private:
+  private:
     std::unique_ptr<QWidget> window_;
 };

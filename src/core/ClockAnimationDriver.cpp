@@ -3,7 +3,9 @@
 #include "core/MainQueue.h"
 
 namespace {
-qint64 millis(const MainQueue& clock) { return static_cast<qint64>(clock.now() * 1000.0); }
+qint64 millis(const MainQueue& clock) {
+    return static_cast<qint64>(clock.now() * 1000.0);
+}
 }  // namespace
 
 void ClockAnimationDriver::start() {
@@ -11,4 +13,6 @@ void ClockAnimationDriver::start() {
     QAnimationDriver::start();
 }
 
-qint64 ClockAnimationDriver::elapsed() const { return millis(clock_) - startMillis_; }
+qint64 ClockAnimationDriver::elapsed() const {
+    return millis(clock_) - startMillis_;
+}

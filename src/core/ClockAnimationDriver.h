@@ -7,14 +7,14 @@ class MainQueue;
 // Drives Qt animations from the manual clock, so animated transitions finish in
 // simulated time in tests.
 class ClockAnimationDriver : public QAnimationDriver {
-public:
+  public:
     explicit ClockAnimationDriver(const MainQueue& clock) : clock_(clock) {}
     qint64 elapsed() const override;
 
-protected:
+  protected:
     void start() override;
 
-private:
+  private:
     const MainQueue& clock_;
     qint64 startMillis_ = 0;
 };

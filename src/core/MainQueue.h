@@ -16,7 +16,7 @@ class QTimer;
 // clock and advance it, which runs due work (and Qt animations) in simulated time.
 class MainQueue : public QObject {
     Q_OBJECT
-public:
+  public:
     using TimerId = quint64;
 
     static MainQueue& shared();
@@ -44,7 +44,7 @@ public:
 
     static constexpr qint64 kManualEpoch = 1'800'000'000;  // 2027-01-15, a fixed test "now"
 
-private:
+  private:
     struct Key {
         qint64 due;
         TimerId id;

@@ -21,7 +21,9 @@ NotificationCenter::ObserverId NotificationCenter::addObserver(const QObject* ow
     return id;
 }
 
-void NotificationCenter::removeObserver(ObserverId id) { observers_.erase(id); }
+void NotificationCenter::removeObserver(ObserverId id) {
+    observers_.erase(id);
+}
 
 void NotificationCenter::removeObserver(const QObject* owner) {
     std::erase_if(observers_, [owner](const auto& item) { return item.second.owner == owner; });
@@ -42,6 +44,7 @@ void NotificationCenter::postNotificationName(const QString& name, const QVarian
 
 int NotificationCenter::observerCount(const QString& name) const {
     int count = 0;
-    for (const auto& [id, entry] : observers_) count += entry.name == name ? 1 : 0;
+    for (const auto& [id, entry] : observers_)
+        count += entry.name == name ? 1 : 0;
     return count;
 }

@@ -11,7 +11,7 @@
 // when the owner is destroyed.
 class NotificationCenter : public QObject {
     Q_OBJECT
-public:
+  public:
     using ObserverId = quint64;
     using Observer = std::function<void(const QVariant& object)>;
 
@@ -23,7 +23,7 @@ public:
     void postNotificationName(const QString& name, const QVariant& object = {});
     int observerCount(const QString& name) const;
 
-private:
+  private:
     NotificationCenter() = default;
     struct Entry {
         const QObject* owner;

@@ -11,7 +11,7 @@ using CompletionBlock = std::function<void(int flag, Package& reply)>;
 
 // One pending request: the reply being collected under its sequence number.
 class Invocation {
-public:
+  public:
     explicit Invocation(int32_t code, CompletionBlock block = {})
         : code(code), block(std::move(block)) {}
 

@@ -62,7 +62,8 @@ void InvocationManager::parseInto(std::span<const uint8_t> chunk, int32_t tag, O
         take = std::min(chunk.size(), messageSize);
     } else {
         Package& package = it->second.package;
-        const std::size_t messageSize = std::size_t{static_cast<uint32_t>(package.fullLength())} + 4;
+        const std::size_t messageSize =
+            std::size_t{static_cast<uint32_t>(package.fullLength())} + 4;
         take = std::min(chunk.size(), messageSize - static_cast<std::size_t>(package.length()));
     }
     it->second.package.appendData(chunk.first(take));
@@ -93,7 +94,8 @@ void InvocationManager::fireIfFull(int32_t tag) {
 void InvocationManager::failAll() {
     std::vector<Invocation> pending;
     pending.reserve(invocations_.size());
-    for (auto& [tag, invocation] : invocations_) pending.push_back(std::move(invocation));
+    for (auto& [tag, invocation] : invocations_)
+        pending.push_back(std::move(invocation));
     invocations_.clear();
     std::sort(pending.begin(), pending.end(),
               [](const Invocation& a, const Invocation& b) { return a.code < b.code; });

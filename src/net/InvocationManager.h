@@ -11,15 +11,15 @@
 // are appended to their request's entry until its reply is complete; the callback then runs
 // and the entry is forgotten.
 class InvocationManager {
-public:
+  public:
     // Length words outside [kMinLengthWord, maxLengthWord] are protocol errors.
     static constexpr uint32_t kMinLengthWord = Package::kHeaderSize - 4;
     static constexpr uint32_t kDefaultMaxLengthWord = 16u << 20;
 
     // What one parseData call left behind, for the connection's read state.
     struct Outcome {
-        int32_t lastTag = 0;        // the message the chunk ended in
-        bool lastComplete = true;   // whether that message is complete
+        int32_t lastTag = 0;                  // the message the chunk ended in
+        bool lastComplete = true;             // whether that message is complete
         std::vector<uint8_t> headerFragment;  // trailing bytes of a message without a whole header
         bool protocolError = false;           // a length word out of range
     };
@@ -45,7 +45,7 @@ public:
         return lengthWord >= kMinLengthWord && lengthWord <= maxLengthWord_;
     }
 
-private:
+  private:
     void parseInto(std::span<const uint8_t> chunk, int32_t tag, Outcome& out);
     void fireIfFull(int32_t tag);
 

@@ -29,7 +29,8 @@ NetWorkEngine::NetWorkEngine(const ServerConfig& config, InvocationManager& invo
 NetWorkEngine::~NetWorkEngine() {
     clientSocket->disconnect(this);
     MainQueue::shared().cancel(timer);
-    for (const WriteDeadline& deadline : writeDeadlines_) MainQueue::shared().cancel(deadline.timer);
+    for (const WriteDeadline& deadline : writeDeadlines_)
+        MainQueue::shared().cancel(deadline.timer);
 }
 
 bool NetWorkEngine::isConnected() const {
@@ -46,7 +47,8 @@ void NetWorkEngine::connectToServer() {
 
 void NetWorkEngine::reconnect() {
     if (timer != 0) return;
-    timer = MainQueue::shared().every(kReconnectInterval, [this] { connectToServer(); }, this);
+    timer = MainQueue::shared().every(
+        kReconnectInterval, [this] { connectToServer(); }, this);
 }
 
 void NetWorkEngine::sendData(Package* package, CompletionBlock block) {
@@ -91,7 +93,8 @@ void NetWorkEngine::onStateChanged(QAbstractSocket::SocketState state) {
 }
 
 void NetWorkEngine::connectionLost() {
-    for (const WriteDeadline& deadline : writeDeadlines_) MainQueue::shared().cancel(deadline.timer);
+    for (const WriteDeadline& deadline : writeDeadlines_)
+        MainQueue::shared().cancel(deadline.timer);
     writeDeadlines_.clear();
     bytesQueued_ = bytesWritten_ = 0;
     if (reading_) {
@@ -108,8 +111,8 @@ void NetWorkEngine::onReadyRead() {
     bool protocolError = false;
     while (isConnected() && clientSocket->bytesAvailable() > 0) {
         readBuffer_.resize(kReadChunk);
-        const qint64 count = clientSocket->read(reinterpret_cast<char*>(readBuffer_.data()),
-                                                kReadChunk);
+        const qint64 count =
+            clientSocket->read(reinterpret_cast<char*>(readBuffer_.data()), kReadChunk);
         if (count <= 0) break;
         if (!assembler_.didReadData({readBuffer_.data(), static_cast<std::size_t>(count)})) {
             protocolError = true;
@@ -128,4 +131,6 @@ void NetWorkEngine::onReadyRead() {
     }
 }
 
-void NetWorkEngine::dropConnection() { clientSocket->abort(); }
+void NetWorkEngine::dropConnection() {
+    clientSocket->abort();
+}

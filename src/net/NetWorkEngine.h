@@ -21,7 +21,7 @@ class QTcpSocket;
 // requests and replies (reconnecting by itself every 4 s while down), and HTTP uploads.
 class NetWorkEngine : public QObject {
     Q_OBJECT
-public:
+  public:
     using UploadSuccess = std::function<void(QNetworkReply* operation, const QVariant& json)>;
     using UploadFailure = std::function<void(QNetworkReply* operation, const QString& error)>;
 
@@ -42,15 +42,14 @@ public:
     void reconnect();
     // Multipart upload: text parts, then the file part "file.png" of type "image/png".
     void postWithData(const QString& url, const QByteArray& data, const QString& dataKey,
-                      const QVariantMap& parameters, UploadSuccess success,
-                      UploadFailure failure);
+                      const QVariantMap& parameters, UploadSuccess success, UploadFailure failure);
 
     bool isConnected() const;
     bool hasReconnectionTimer() const { return timer != 0; }
     const ServerConfig& config() const { return config_; }
     QTcpSocket* socket() const { return clientSocket; }
 
-private:
+  private:
     void onStateChanged(QAbstractSocket::SocketState state);
     void onReadyRead();
     void onBytesWritten(qint64 bytes);

@@ -17,10 +17,10 @@ QString quotedName(const QString& name) {
 }
 
 bool isAcceptedContentType(const QString& header) {
-    static const QStringList accepted{
-        QStringLiteral("application/json"), QStringLiteral("text/json"),
-        QStringLiteral("text/javascript"), QStringLiteral("text/plain"),
-        QStringLiteral("text/html")};
+    static const QStringList accepted{QStringLiteral("application/json"),
+                                      QStringLiteral("text/json"),
+                                      QStringLiteral("text/javascript"),
+                                      QStringLiteral("text/plain"), QStringLiteral("text/html")};
     const QString mime = header.section(';', 0, 0).trimmed().toLower();
     return accepted.contains(mime);
 }
@@ -56,9 +56,9 @@ QVariant decodeReply(QNetworkReply* reply, QString* error) {
 
 }  // namespace
 
-void NetWorkEngine::postWithData(const QString& url, const QByteArray& data,
-                                 const QString& dataKey, const QVariantMap& parameters,
-                                 UploadSuccess success, UploadFailure failure) {
+void NetWorkEngine::postWithData(const QString& url, const QByteArray& data, const QString& dataKey,
+                                 const QVariantMap& parameters, UploadSuccess success,
+                                 UploadFailure failure) {
     auto* multiPart = new QHttpMultiPart(QHttpMultiPart::FormDataType);
     for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
         QHttpPart part;
@@ -68,9 +68,9 @@ void NetWorkEngine::postWithData(const QString& url, const QByteArray& data,
         multiPart->append(part);
     }
     QHttpPart file;
-    file.setHeader(QNetworkRequest::ContentDispositionHeader,
-                   QStringLiteral("form-data; name=%1; filename=\"file.png\"")
-                       .arg(quotedName(dataKey)));
+    file.setHeader(
+        QNetworkRequest::ContentDispositionHeader,
+        QStringLiteral("form-data; name=%1; filename=\"file.png\"").arg(quotedName(dataKey)));
     file.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("image/png"));
     file.setBody(data);
     multiPart->append(file);

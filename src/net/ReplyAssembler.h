@@ -9,7 +9,7 @@
 // The connection's read state: which message the next chunk continues. Every chunk read
 // from the socket goes through didReadData.
 class ReplyAssembler {
-public:
+  public:
     explicit ReplyAssembler(InvocationManager& invocations) : invocations_(invocations) {}
 
     // False on a protocol error (a length word out of range); the connection must be dropped.
@@ -20,7 +20,7 @@ public:
     bool fullPackage() const { return fullPackage_; }
     int32_t particleSequnce() const { return particleSequnce_; }
 
-private:
+  private:
     bool apply(InvocationManager::Outcome&& outcome);
 
     InvocationManager& invocations_;

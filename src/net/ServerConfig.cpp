@@ -9,7 +9,7 @@ namespace {
 struct PortSetting {
     const char* option;
     const char* variable;
-    quint16 ServerConfig::* field;
+    quint16 ServerConfig::*field;
 };
 
 constexpr std::array<PortSetting, 3> kPorts{{
@@ -44,12 +44,16 @@ ServerConfig& ServerConfig::current() {
     return config;
 }
 
-QString ServerConfig::httpBaseUrl() const { return baseUrl(host, httpPort); }
-QString ServerConfig::webBaseUrl() const { return baseUrl(host, webPort); }
+QString ServerConfig::httpBaseUrl() const {
+    return baseUrl(host, httpPort);
+}
+QString ServerConfig::webBaseUrl() const {
+    return baseUrl(host, webPort);
+}
 
 void ServerConfig::addOptions(QCommandLineParser& parser) {
-    parser.addOption({QStringLiteral("server"), QStringLiteral("Server address."),
-                      QStringLiteral("host")});
+    parser.addOption(
+        {QStringLiteral("server"), QStringLiteral("Server address."), QStringLiteral("host")});
     for (const PortSetting& port : kPorts) {
         parser.addOption({QString::fromLatin1(port.option),
                           QStringLiteral("Server %1.").arg(QString::fromLatin1(port.option)),

@@ -5,7 +5,7 @@
 // The service hub every screen uses. One class; its parts live in separate files
 // (LogicManagerCredentials.cpp, ...).
 class LogicManager {
-public:
+  public:
     static LogicManager& sharedInstance();
 
     // Credentials: the password hash that replaces every password on the wire, and the
@@ -14,6 +14,6 @@ public:
     static QString encodePasswordWithsha1(const QString& password);
     static bool isMobileNumber(const QString& text);
 
-private:
+  private:
     LogicManager() = default;
 };

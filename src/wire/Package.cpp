@@ -36,14 +36,18 @@ uint32_t Package::peekInt32At(std::size_t offset) const {
     return loadBigEndian32(data_.data() + offset);
 }
 
-int32_t Package::fullLength() const { return static_cast<int32_t>(peekInt32At(0)); }
+int32_t Package::fullLength() const {
+    return static_cast<int32_t>(peekInt32At(0));
+}
 
 int32_t Package::packgeSequnce() const {
     if (data_.size() < kHeaderSize) return 0;
     return static_cast<int32_t>(peekInt32At(20));
 }
 
-uint32_t Package::getProtocalId() const { return peekInt32At(16); }
+uint32_t Package::getProtocalId() const {
+    return peekInt32At(16);
+}
 
 int32_t Package::sequenceOf(std::span<const uint8_t> bytes) {
     if (bytes.size() < kHeaderSize) return 0;

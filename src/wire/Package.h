@@ -12,7 +12,7 @@
 // The frame and field codec uses only the standard library; the request builders are
 // defined in PackageRequests.cpp and need the credential helpers of LogicManager.
 class Package {
-public:
+  public:
     static constexpr std::size_t kHeaderSize = 24;
     static constexpr uint32_t kMagic = 0x5A414C42;
     static constexpr uint32_t kVersion = 1;
@@ -85,8 +85,7 @@ public:
     void collectFeedWithUserId(uint64_t userId, std::string_view userKey, uint64_t feedId);
     void reportFeedWithUserId(uint64_t userId, std::string_view userKey, uint64_t feedId,
                               int32_t uniqueCode, std::string_view reportReason);
-    void deleteFeedInMainViewWithUserId(uint64_t userId, std::string_view userKey,
-                                        uint64_t feedId);
+    void deleteFeedInMainViewWithUserId(uint64_t userId, std::string_view userKey, uint64_t feedId);
     void fetchCollectedFeedsUserId(uint64_t userId, std::string_view userKey);
     void fetchGuideQuestionWithWithUserId(uint64_t userId, std::string_view userKey,
                                           uint32_t fetchTime, uint64_t preMessageId,
@@ -96,7 +95,7 @@ public:
     void updateAPNsTokenWithUserId(uint64_t userId, std::string_view userKey, int32_t phase,
                                    std::string_view apnsToken, int32_t systemCode);
 
-private:
+  private:
     void appendUser(uint64_t userId, std::string_view userKey);
     uint32_t peekInt32At(std::size_t offset) const;
     bool take(std::size_t count);

@@ -6,7 +6,8 @@
 namespace {
 
 std::string hashed(std::string_view password) {
-    const QString text = QString::fromUtf8(password.data(), static_cast<qsizetype>(password.size()));
+    const QString text =
+        QString::fromUtf8(password.data(), static_cast<qsizetype>(password.size()));
     return LogicManager::encodePasswordWithsha1(text).toStdString();
 }
 
@@ -17,9 +18,8 @@ void Package::appendUser(uint64_t userId, std::string_view userKey) {
     appendString(userKey);
 }
 
-void Package::registWithAccountType(int32_t accountType, std::string_view accountName,
-                                    int32_t setp, std::string_view identifyCode,
-                                    std::string_view password) {
+void Package::registWithAccountType(int32_t accountType, std::string_view accountName, int32_t setp,
+                                    std::string_view identifyCode, std::string_view password) {
     appendInt32(static_cast<uint32_t>(accountType));
     appendString(accountName);
     appendInt32(static_cast<uint32_t>(setp));
@@ -35,8 +35,7 @@ void Package::loginWithAccountType(int32_t accountType, std::string_view account
 }
 
 void Package::changePasswordWithUserId(uint64_t userId, std::string_view userKey,
-                                       std::string_view oldPassword,
-                                       std::string_view newPassword) {
+                                       std::string_view oldPassword, std::string_view newPassword) {
     appendUser(userId, userKey);
     appendString(hashed(oldPassword));
     appendString(hashed(newPassword));
@@ -60,8 +59,8 @@ void Package::publishSecretWithUserId(uint64_t userId, std::string_view userKey,
     appendString(contentJsonStr);
 }
 
-void Package::supportOrCommentWithUserId(uint64_t userId, std::string_view userKey,
-                                         uint64_t feedId, uint64_t commentId, int32_t operation,
+void Package::supportOrCommentWithUserId(uint64_t userId, std::string_view userKey, uint64_t feedId,
+                                         uint64_t commentId, int32_t operation,
                                          std::string_view comment) {
     appendUser(userId, userKey);
     appendInt64(feedId);
@@ -71,16 +70,14 @@ void Package::supportOrCommentWithUserId(uint64_t userId, std::string_view userK
 }
 
 void Package::lastedFeedsWithUserId(uint64_t userId, std::string_view userKey,
-                                    uint32_t lastFentchTime, uint64_t messageId,
-                                    int32_t limitNum) {
+                                    uint32_t lastFentchTime, uint64_t messageId, int32_t limitNum) {
     appendUser(userId, userKey);
     appendInt32(lastFentchTime);
     appendInt64(messageId);
     appendInt32(static_cast<uint32_t>(limitNum));
 }
 
-void Package::feedDetailInfoWithUserId(uint64_t userId, std::string_view userKey,
-                                       uint64_t feedId) {
+void Package::feedDetailInfoWithUserId(uint64_t userId, std::string_view userKey, uint64_t feedId) {
     appendUser(userId, userKey);
     appendInt64(feedId);
 }

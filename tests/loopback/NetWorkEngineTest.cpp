@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <gtest/gtest.h>
 
 #include <map>
 
@@ -23,7 +23,7 @@ struct Delivery {
 
 // An engine connected to a scripted server on 127.0.0.1, with its own request table.
 class NetWorkEngineTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         MainQueue::shared().useManualClock();
         ServerConfig config;
@@ -56,12 +56,6 @@ protected:
     std::map<int32_t, std::vector<Delivery>> deliveries;
     std::vector<int32_t> order;
 };
-
-Bytes concat(const Bytes& a, const Bytes& b) {
-    Bytes out = a;
-    out.insert(out.end(), b.begin(), b.end());
-    return out;
-}
 
 }  // namespace
 
@@ -215,11 +209,11 @@ TEST(NetWorkEngineReconnection, RetriesEveryFourSecondsWithOneTimer) {
     NetWorkEngine engine(config, table);
     QObject observer;
     int attempts = 0;
-    NotificationCenter::defaultCenter().addObserver(
-        &observer, QStringLiteral("ConnectingServer"), [&](const QVariant& object) {
-            EXPECT_TRUE(object.toBool());
-            ++attempts;
-        });
+    NotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("ConnectingServer"),
+                                                    [&](const QVariant& object) {
+                                                        EXPECT_TRUE(object.toBool());
+                                                        ++attempts;
+                                                    });
 
     engine.connectToServer();
     EXPECT_EQ(attempts, 1);
@@ -230,9 +224,8 @@ TEST(NetWorkEngineReconnection, RetriesEveryFourSecondsWithOneTimer) {
         EXPECT_EQ(attempts, round - 1);
         clock.advance(0.1);
         EXPECT_EQ(attempts, round);
-        ASSERT_TRUE(waitUntil([&] {
-            return engine.socket()->state() == QAbstractSocket::UnconnectedState;
-        }));
+        ASSERT_TRUE(waitUntil(
+            [&] { return engine.socket()->state() == QAbstractSocket::UnconnectedState; }));
         engine.reconnect();  // extra disconnection reports change nothing
         EXPECT_EQ(clock.pendingCount(), 1u);
     }
@@ -258,8 +251,8 @@ TEST(NetWorkEngineReconnection, TickDuringAnAttemptIsSkipped) {
     NetWorkEngine engine(config, table);
     QObject observer;
     int attempts = 0;
-    NotificationCenter::defaultCenter().addObserver(
-        &observer, QStringLiteral("ConnectingServer"), [&](const QVariant&) { ++attempts; });
+    NotificationCenter::defaultCenter().addObserver(&observer, QStringLiteral("ConnectingServer"),
+                                                    [&](const QVariant&) { ++attempts; });
     engine.connectToServer();
     engine.connectToServer();  // still connecting (or connected): skipped
     EXPECT_EQ(attempts, 1);

@@ -1,5 +1,5 @@
-#include <QNetworkReply>
 #include <gtest/gtest.h>
+#include <QNetworkReply>
 
 #include "core/MainQueue.h"
 #include "net/InvocationManager.h"
@@ -36,7 +36,7 @@ std::vector<MultipartPart> splitMultipart(const QByteArray& contentType, const Q
 }
 
 class UploadTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { MainQueue::shared().useManualClock(); }
 
     void upload(const QVariantMap& parameters, const QByteArray& data = "\x89PNG-bytes") {
@@ -73,8 +73,7 @@ TEST_F(UploadTest, TextPartsThenTheFilePartAndTheDecodedJson) {
     EXPECT_EQ(result.toMap().value(QStringLiteral("filename")).toString(), "a1b2.jpg");
 
     EXPECT_TRUE(endpoint.requestHead().startsWith("POST /form.cgi "));
-    const auto parts =
-        splitMultipart(endpoint.headerValue("Content-Type"), endpoint.requestBody());
+    const auto parts = splitMultipart(endpoint.headerValue("Content-Type"), endpoint.requestBody());
     ASSERT_EQ(parts.size(), 3u);
     EXPECT_TRUE(parts[0].headers.contains(R"(name="fileext")"));
     EXPECT_EQ(parts[0].body, "jpg");
@@ -89,8 +88,7 @@ TEST_F(UploadTest, NoParametersStillCarriesTheFilePart) {
     upload({}, QByteArray("\xFF\xD8\xFF jpeg really", 15));
     ASSERT_TRUE(waitUntil([this] { return finished(); }));
     EXPECT_TRUE(succeeded);
-    const auto parts =
-        splitMultipart(endpoint.headerValue("Content-Type"), endpoint.requestBody());
+    const auto parts = splitMultipart(endpoint.headerValue("Content-Type"), endpoint.requestBody());
     ASSERT_EQ(parts.size(), 1u);
     EXPECT_TRUE(parts[0].headers.contains(R"(filename="file.png")"));
     EXPECT_TRUE(parts[0].headers.toLower().contains("content-type: image/png"));

@@ -7,7 +7,7 @@
 // with the status, content type and body a test sets. silent() makes it never answer.
 class HttpEndpoint : public QObject {
     Q_OBJECT
-public:
+  public:
     HttpEndpoint();
 
     QString url(const QString& path = QStringLiteral("/form.cgi")) const;
@@ -19,7 +19,7 @@ public:
     bool received() const { return complete_; }
     QByteArray headerValue(const QByteArray& name) const;
 
-private:
+  private:
     void onReadyRead(class QTcpSocket* socket);
 
     QTcpServer server_;

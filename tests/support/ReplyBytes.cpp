@@ -21,3 +21,14 @@ std::vector<uint8_t> replyOfSize(int32_t sequence, std::size_t size, uint32_t pr
         p.appendData(fill);
     });
 }
+
+std::vector<uint8_t> concat(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    std::vector<uint8_t> out = a;
+    out.insert(out.end(), b.begin(), b.end());
+    return out;
+}
+
+std::vector<uint8_t> slice(const std::vector<uint8_t>& bytes, std::size_t from, std::size_t count) {
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
+            bytes.begin() + static_cast<std::ptrdiff_t>(from + count)};
+}

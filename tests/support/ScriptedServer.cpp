@@ -19,7 +19,8 @@ ScriptedServer::ScriptedServer() {
 }
 
 bool ScriptedServer::waitForClient() {
-    return waitUntil([this] { return client_ && client_->state() == QAbstractSocket::ConnectedState; });
+    return waitUntil(
+        [this] { return client_ && client_->state() == QAbstractSocket::ConnectedState; });
 }
 
 bool ScriptedServer::waitForRequests(std::size_t count) {

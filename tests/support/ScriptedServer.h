@@ -13,7 +13,7 @@
 // request frames, and sends exactly the bytes (and the chunks) a test asks for.
 class ScriptedServer : public QObject {
     Q_OBJECT
-public:
+  public:
     ScriptedServer();
 
     quint16 port() const { return server_.serverPort(); }
@@ -31,7 +31,7 @@ public:
     void closeClient();
     void stopReading();
 
-private:
+  private:
     void onReadyRead();
 
     QTcpServer server_;

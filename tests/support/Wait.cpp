@@ -14,5 +14,6 @@ bool waitUntil(const std::function<bool()>& condition, int boundMillis) {
 }
 
 void settle() {
-    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QCryptographicHash>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 #include "services/LogicManager.h"
 
@@ -51,14 +51,22 @@ TEST(Credentials, MobileNumberIsTheWholeText) {
         bool mobile;
     };
     const Case cases[] = {
-        {QStringLiteral("13812345678"), true},   {QStringLiteral("15000000000"), true},
-        {QStringLiteral("18999999999"), true},   {QStringLiteral("12812345678"), false},
-        {QStringLiteral("14812345678"), false},  {QStringLiteral("16812345678"), false},
-        {QStringLiteral("17812345678"), false},  {QStringLiteral("19812345678"), false},
-        {QStringLiteral("1381234567"), false},   {QStringLiteral("138123456789"), false},
-        {QStringLiteral(" 13812345678"), false}, {QStringLiteral("13812345678 "), false},
-        {QStringLiteral("13812345678\n"), false}, {QStringLiteral("+8613812345678"), false},
-        {QStringLiteral("8613812345678"), false}, {QStringLiteral("1381234567a"), false},
+        {QStringLiteral("13812345678"), true},
+        {QStringLiteral("15000000000"), true},
+        {QStringLiteral("18999999999"), true},
+        {QStringLiteral("12812345678"), false},
+        {QStringLiteral("14812345678"), false},
+        {QStringLiteral("16812345678"), false},
+        {QStringLiteral("17812345678"), false},
+        {QStringLiteral("19812345678"), false},
+        {QStringLiteral("1381234567"), false},
+        {QStringLiteral("138123456789"), false},
+        {QStringLiteral(" 13812345678"), false},
+        {QStringLiteral("13812345678 "), false},
+        {QStringLiteral("13812345678\n"), false},
+        {QStringLiteral("+8613812345678"), false},
+        {QStringLiteral("8613812345678"), false},
+        {QStringLiteral("1381234567a"), false},
         {QStringLiteral("１３８１２３４５６７８"), false},  // full-width digits
         {QStringLiteral("١٣٨١٢٣٤٥٦٧٨"), false},             // Arabic-Indic digits
         {QString(), false},

@@ -26,17 +26,6 @@ struct Recorder {
     }
 };
 
-Bytes slice(const Bytes& bytes, std::size_t from, std::size_t count) {
-    return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
-            bytes.begin() + static_cast<std::ptrdiff_t>(from + count)};
-}
-
-Bytes concat(const Bytes& a, const Bytes& b) {
-    Bytes out = a;
-    out.insert(out.end(), b.begin(), b.end());
-    return out;
-}
-
 }  // namespace
 
 TEST(InvocationManager, OneChunkReplyCallsBackOnceAndLeavesNoEntry) {
@@ -122,7 +111,8 @@ TEST(InvocationManager, LengthWordOutOfRangeIsAProtocolError) {
     for (const uint32_t lengthWord : {0u, 19u, (16u << 20) + 1, 0xFFFFFFFFu}) {
         InvocationManager table;
         Bytes bytes = replyOfSize(4, 40);
-        for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(lengthWord >> (24 - 8 * i));
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = static_cast<uint8_t>(lengthWord >> (24 - 8 * i));
         EXPECT_TRUE(table.parseData(bytes, 4).protocolError) << lengthWord;
         EXPECT_EQ(table.pendingCount(), 0u) << "nothing allocated for it";
     }
@@ -135,7 +125,7 @@ TEST(InvocationManager, FailAllEndsEveryRequestWithFlagZeroInOrder) {
     Recorder rec;
     table.parseBlock(rec.block(8), 8);
     table.parseBlock(rec.block(6), 6);
-    table.parseData(slice(replyOfSize(6, 50), 0, 30), 6);  // half a reply
+    table.parseData(slice(replyOfSize(6, 50), 0, 30), 6);    // half a reply
     table.parseData(slice(replyOfSize(99, 50), 0, 30), 99);  // unregistered, half
     table.failAll();
     ASSERT_EQ(rec.calls.size(), 2u);
@@ -152,10 +142,7 @@ TEST(InvocationManager, CallbackThatSendsAnotherRequestGetsANewEntry) {
     InvocationManager table;
     int followUps = 0;
     table.parseBlock(
-        [&](int, Package&) {
-            table.parseBlock([&](int, Package&) { ++followUps; }, 12);
-        },
-        11);
+        [&](int, Package&) { table.parseBlock([&](int, Package&) { ++followUps; }, 12); }, 11);
     table.parseData(replyOfSize(11, 30), 11);
     EXPECT_TRUE(table.contains(12));
     table.parseData(replyOfSize(12, 30), 12);
@@ -169,7 +156,9 @@ struct StreamCase {
     std::vector<std::size_t> chunks;      // how the concatenated stream is cut
 };
 
-void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StreamCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReplyStream : public testing::TestWithParam<StreamCase> {};
 
@@ -187,7 +176,8 @@ TEST_P(ReplyStream, EveryReplyReachesItsOwnCallbackWhole) {
         stream = concat(stream, expected[tag]);
     }
     std::size_t offset = 0, total = 0;
-    for (const std::size_t size : c.chunks) total += size;
+    for (const std::size_t size : c.chunks)
+        total += size;
     ASSERT_EQ(total, stream.size());
     for (std::size_t i = 0; i < c.chunks.size(); ++i) {
         ASSERT_TRUE(assembler.didReadData(slice(stream, offset, c.chunks[i])));
@@ -207,15 +197,14 @@ TEST_P(ReplyStream, EveryReplyReachesItsOwnCallbackWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     Chunkings, ReplyStream,
-    testing::Values(
-        StreamCase{"oneChunk", {40}, {40}},
-        StreamCase{"tenTwentyTen", {40}, {10, 20, 10}},
-        StreamCase{"byteByByte", {30}, std::vector<std::size_t>(30, 1)},
-        StreamCase{"twoRepliesOneChunk", {40, 50}, {90}},
-        StreamCase{"threeRepliesOneChunk", {24, 30, 1000}, {1054}},
-        StreamCase{"continuationEndsOneHoldsNext", {60, 40}, {30, 70}},
-        StreamCase{"continuationEndsOneStartsNext", {60, 40}, {30, 50, 20}},
-        StreamCase{"splitLeavesShortHeader", {60, 40}, {30, 40, 30}},
-        StreamCase{"splitLeavesThreeBytes", {60, 40}, {63, 37}},
-        StreamCase{"chunkStartingMessageEndsInNext", {40, 40}, {50, 30}}),
+    testing::Values(StreamCase{"oneChunk", {40}, {40}},
+                    StreamCase{"tenTwentyTen", {40}, {10, 20, 10}},
+                    StreamCase{"byteByByte", {30}, std::vector<std::size_t>(30, 1)},
+                    StreamCase{"twoRepliesOneChunk", {40, 50}, {90}},
+                    StreamCase{"threeRepliesOneChunk", {24, 30, 1000}, {1054}},
+                    StreamCase{"continuationEndsOneHoldsNext", {60, 40}, {30, 70}},
+                    StreamCase{"continuationEndsOneStartsNext", {60, 40}, {30, 50, 20}},
+                    StreamCase{"splitLeavesShortHeader", {60, 40}, {30, 40, 30}},
+                    StreamCase{"splitLeavesThreeBytes", {60, 40}, {63, 37}},
+                    StreamCase{"chunkStartingMessageEndsInNext", {40, 40}, {50, 30}}),
     [](const auto& info) { return info.param.name; });

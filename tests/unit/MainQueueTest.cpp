@@ -1,12 +1,12 @@
-#include <QPropertyAnimation>
 #include <gtest/gtest.h>
+#include <QPropertyAnimation>
 
 #include "core/MainQueue.h"
 
 namespace {
 
 class MainQueueTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { queue.useManualClock(); }
     MainQueue& queue = MainQueue::shared();
 };
@@ -14,7 +14,7 @@ protected:
 class Dial : public QObject {
     Q_OBJECT
     Q_PROPERTY(double value MEMBER value)
-public:
+  public:
     double value = 0;
 };
 
@@ -59,8 +59,10 @@ TEST_F(MainQueueTest, CancelFromInsideACallbackAndContextLifetime) {
 
     int ran = 0;
     auto* owner = new QObject;
-    queue.after(1.0, [&] { ++ran; }, owner);
-    queue.every(1.0, [&] { ++ran; }, owner);
+    queue.after(
+        1.0, [&] { ++ran; }, owner);
+    queue.every(
+        1.0, [&] { ++ran; }, owner);
     delete owner;
     queue.advance(5.0);
     EXPECT_EQ(ran, 0);

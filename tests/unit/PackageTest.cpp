@@ -19,9 +19,9 @@ TEST(Package, RequestHeaderHoldsMagicVersionNumbersAndSequence) {
     ASSERT_EQ(p.length(), 24);
     EXPECT_EQ(p.index(), 24);
     const auto seq = static_cast<uint32_t>(p.packgeSequnce());
-    EXPECT_THAT(header(p), ElementsAre(0, 0, 0, 0, 0x5A, 0x41, 0x4C, 0x42, 0, 0, 0, 1, 0, 0, 0, 2,
-                                       0, 0, 0, 15, seq >> 24, (seq >> 16) & 0xFF,
-                                       (seq >> 8) & 0xFF, seq & 0xFF));
+    EXPECT_THAT(header(p),
+                ElementsAre(0, 0, 0, 0, 0x5A, 0x41, 0x4C, 0x42, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 15,
+                            seq >> 24, (seq >> 16) & 0xFF, (seq >> 8) & 0xFF, seq & 0xFF));
     EXPECT_EQ(p.getProtocalId(), 15u);
     Package next(1, 1);
     EXPECT_EQ(next.packgeSequnce(), p.packgeSequnce() + 1);
@@ -92,7 +92,9 @@ struct OverrunCase {
     std::vector<uint8_t> bytes;
 };
 
-void PrintTo(const OverrunCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const OverrunCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PackageOverrun : public testing::TestWithParam<OverrunCase> {};
 
@@ -153,8 +155,8 @@ TEST(Package, ResultCodeOfATooShortReplyIsNeverSuccess) {
         std::size_t size;
         int32_t expected;
     };
-    for (const Case c : {Case{24, Package::kResultTruncated}, Case{27, Package::kResultTruncated},
-                         Case{28, 0}}) {
+    for (const Case c :
+         {Case{24, Package::kResultTruncated}, Case{27, Package::kResultTruncated}, Case{28, 0}}) {
         Package p(std::vector<uint8_t>(c.size, 0));
         EXPECT_EQ(p.readResultCode(), c.expected) << c.size << " bytes";
     }

@@ -46,7 +46,8 @@ TEST(ReplyStreamProperty, RandomCutsDeliverEveryReplyOnceWithItsOwnBytes) {
         }
 
         ASSERT_EQ(deliveries.size(), expected.size()) << "seed " << seed;
-        for (const auto& [tag, count] : deliveries) EXPECT_EQ(count, 1) << "seed " << seed;
+        for (const auto& [tag, count] : deliveries)
+            EXPECT_EQ(count, 1) << "seed " << seed;
         EXPECT_EQ(table.pendingCount(), 0u) << "seed " << seed;
         EXPECT_TRUE(assembler.fullPackage()) << "seed " << seed;
     }

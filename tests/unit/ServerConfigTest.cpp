@@ -1,5 +1,5 @@
-#include <QCommandLineParser>
 #include <gtest/gtest.h>
+#include <QCommandLineParser>
 
 #include "net/ServerConfig.h"
 
@@ -20,9 +20,9 @@ TEST(ServerConfig, DefaultsEnvironmentThenCommandLine) {
 
     QCommandLineParser parser;
     ServerConfig::addOptions(parser);
-    ASSERT_TRUE(parser.parse({QStringLiteral("xingjian"), QStringLiteral("--server"),
-                              QStringLiteral("::1"), QStringLiteral("--http-port"),
-                              QStringLiteral("8080")}));
+    ASSERT_TRUE(
+        parser.parse({QStringLiteral("xingjian"), QStringLiteral("--server"), QStringLiteral("::1"),
+                      QStringLiteral("--http-port"), QStringLiteral("8080")}));
     EXPECT_TRUE(config.applyOptions(parser, &error));
     EXPECT_EQ(config.httpBaseUrl(), QStringLiteral("http://[::1]:8080"));
     EXPECT_EQ(config.tcpPort, 4000);
