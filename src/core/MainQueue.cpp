@@ -36,9 +36,9 @@ qint64 MainQueue::nowMicros() const {
     return manual_ ? manualNow_ : realClock_.nsecsElapsed() / 1000;
 }
 
-qint64 MainQueue::currentTimeSeconds() const {
-    if (manual_) return manualEpoch_ + manualNow_ / 1'000'000;
-    return QDateTime::currentSecsSinceEpoch();
+double MainQueue::currentTime() const {
+    if (manual_) return static_cast<double>(manualEpoch_) + static_cast<double>(manualNow_) / 1e6;
+    return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1e3;
 }
 
 MainQueue::TimerId MainQueue::after(double seconds, std::function<void()> fn,

@@ -31,8 +31,9 @@ class MainQueue : public QObject {
 
     // Monotonic time in seconds since the clock started.
     double now() const { return static_cast<double>(nowMicros()) / 1e6; }
-    // Wall-clock time in whole seconds since 1970.
-    qint64 currentTimeSeconds() const;
+    // Wall-clock time in seconds since 1970.
+    double currentTime() const;
+    qint64 currentTimeSeconds() const { return static_cast<qint64>(currentTime()); }
 
     // Test clock: time stands still until advance() moves it.
     void useManualClock(qint64 epochSeconds = kManualEpoch);

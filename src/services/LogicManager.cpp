@@ -1,6 +1,17 @@
 #include "services/LogicManager.h"
 
+#include <QSettings>
+
+#include "platform/AddressBook.h"
+#include "services/RecordingAlertPresenter.h"
+
 LogicManager& LogicManager::sharedInstance() {
-    static LogicManager* instance = new LogicManager;  // lives for the whole process
+    static auto* instance = new LogicManager;  // lives for the whole process
     return *instance;
 }
+
+LogicManager::LogicManager() : recorder_(std::make_unique<RecordingAlertPresenter>()) {
+    presenter_ = recorder_.get();
+}
+
+LogicManager::~LogicManager() = default;

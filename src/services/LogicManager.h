@@ -1,19 +1,74 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
+#include <functional>
+#include <memory>
 
-// The service hub every screen uses. One class; its parts live in separate files
-// (LogicManagerCredentials.cpp, ...).
+#include "services/PageCursor.h"
+
+class AddressBook;
+class AlertPresenter;
+class NSObjectExtention;
+class QSettings;
+class RecordingAlertPresenter;
+
+// The service hub every screen uses. One class; its parts live in separate files:
+// settings (LogicManagerSettings.cpp), JSON, reply codes and alerts, credentials, paging
+// cursors, address book.
 class LogicManager {
-  public:
+public:
     static LogicManager& sharedInstance();
+    ~LogicManager();
 
-    // Credentials: the password hash that replaces every password on the wire, and the
-    // mainland mobile-number test. Stateless, so callable without the instance.
+    // Settings store: small values under fixed keys, flushed to disk on every write.
+    QString getPersistenceStringWithKey(const QString& key) const;
+    // Numbers at full 64-bit width (unsigned cursors come back bit for bit); a text is read
+    // as its leading decimal integer; 0 when absent.
+    qint64 getPersistenceIntegerWithKey(const QString& key) const;
+    // An invalid QVariant removes the key.
+    void setPersistenceData(const QVariant& value, const QString& key);
+    // Opens the settings file below the current application home.
+    void reloadSettings();
+
+    // JSON. An invalid QVariant stands for "nothing".
+    QVariant jsonStringTOObject(const QString& text) const;
+    QString objectToJsonString(const QVariant& object) const;
+    QString objectToJsonString(const NSObjectExtention& record) const;
+
+    // Alerts with one button; shown by the installed presenter.
+    void showAlertWithTitle(const QString& title, const QString& message,
+                            const QString& actionText);
+    // Borrowed; nullptr goes back to the built-in recording presenter.
+    void setAlertPresenter(AlertPresenter* presenter);
+    RecordingAlertPresenter& recordingAlertPresenter() { return *recorder_; }
+
+    // The standard message of a reply's result code; true only for success (0).
+    bool handleSocketResult(uint32_t result, int32_t errorCode);
+
+    // Credentials. Stateless, so callable without the instance.
     static QString encodePassword(const QString& password);
     static QString encodePasswordWithsha1(const QString& password);
     static bool isMobileNumber(const QString& text);
 
-  private:
-    LogicManager() = default;
+    // Paging cursors of the timeline and the guide questions: the first request ever asks
+    // for the last seven days and marks the list as fetched.
+    PageCursor timelinePageCursor();
+    PageCursor guideQuestionPageCursor();
+
+    // Address book: (1, {"dic": [{"name", "phone"}…]}) or (-1, nothing) when there is no
+    // address book. Called once, before this returns.
+    using ContactsCallback = std::function<void(int status, const QVariantMap& result)>;
+    void getContactFriends(const ContactsCallback& callback);
+    void setAddressBook(std::unique_ptr<AddressBook> addressBook);
+    QVariantList phoneDicArray;
+
+private:
+    LogicManager();
+    PageCursor pageCursor(const QString& firstTimeKey, const QString& cursorKey);
+
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<RecordingAlertPresenter> recorder_;
+    AlertPresenter* presenter_ = nullptr;
+    std::unique_ptr<AddressBook> addressBook_;
 };

@@ -1,0 +1,64 @@
+#include "model/UserInfo.h"
+
+#include <QRegularExpression>
+#include <QVariant>
+
+#include "services/LogicManager.h"
+#include "store/UserDataBaseManager.h"
+
+namespace {
+
+std::unique_ptr<UserInfo>& myself() {
+    static std::unique_ptr<UserInfo> instance;
+    return instance;
+}
+
+std::unique_ptr<UserInfo> loadMyself() {
+    const QString userId =
+        LogicManager::sharedInstance().getPersistenceStringWithKey(QStringLiteral("USERID"));
+    // The id is pasted into the condition, so only a decimal number is ever used.
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,20}$"));
+    if (decimal.match(userId).hasMatch()) {
+        std::vector<UserInfo> rows = UserDataBaseManager::sharedInstance().queryWithClass<UserInfo>(
+            QString(), QStringLiteral(" where userId = '%1' ").arg(userId));
+        if (!rows.empty()) return std::make_unique<UserInfo>(std::move(rows.front()));
+    }
+    return std::make_unique<UserInfo>();
+}
+
+}  // namespace
+
+UserInfo::UserInfo()
+    : DBUid(static_cast<uint64_t>(
+          LogicManager::sharedInstance().getPersistenceIntegerWithKey(QStringLiteral("USERID")))) {}
+
+const RecordClass& UserInfo::metaClass() {
+    static const RecordClass meta(QStringLiteral("UserInfo"),
+                                  {XJ_FIELD(UserInfo, DBUid), XJ_FIELD(UserInfo, userId),
+                                   XJ_FIELD(UserInfo, userKey), XJ_FIELD(UserInfo, userAPNsToken)},
+                                  QStringLiteral("userId"));
+    return meta;
+}
+
+UserInfo& UserInfo::myselfInstance() {
+    if (!myself()) myself() = loadMyself();
+    return *myself();
+}
+
+void UserInfo::reloadMyselfInstance() {
+    // Kept at the same address: screens and builders may hold the reference.
+    if (myself()) {
+        *myself() = *loadMyself();
+    } else {
+        myself() = loadMyself();
+    }
+}
+
+bool UserInfo::synchronize(const QString& tableName) {
+    if (this == myself().get()) {
+        DBUid = 0;
+        LogicManager::sharedInstance().setPersistenceData(QVariant::fromValue<qulonglong>(userId),
+                                                          QStringLiteral("USERID"));
+    }
+    return Record<UserInfo>::synchronize(tableName);
+}
