@@ -5,7 +5,7 @@
 // The application's home directory: everything the client keeps on disk lives below it
 // (the database under Documents/, the settings file). `--home DIR` chooses another one.
 class ApplicationHome {
-public:
+  public:
     static QString path();
     // Creates the folder (owner-only) if needed.
     static void setPath(const QString& directory);

@@ -7,7 +7,7 @@
 
 // One comment on a secret; primary key commentId.
 class Comment : public Record<Comment> {
-public:
+  public:
     Comment();
     static const RecordClass& metaClass();
 

@@ -8,7 +8,7 @@
 // One secret. Stored in "FEED" (timeline), "QUESTIONFEED" (guide questions) and
 // "FEEDCOLLECT" (collected secrets); primary key feedId.
 class Feed : public Record<Feed> {
-public:
+  public:
     Feed();
     static const RecordClass& metaClass();
 

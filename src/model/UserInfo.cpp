@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include "services/LogicManager.h"
+#include "store/IdCondition.h"
 #include "store/UserDataBaseManager.h"
 
 namespace {
@@ -18,9 +19,13 @@ std::unique_ptr<UserInfo> loadMyself() {
         LogicManager::sharedInstance().getPersistenceStringWithKey(QStringLiteral("USERID"));
     // The id is pasted into the condition, so only a decimal number is ever used.
     static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,20}$"));
-    if (decimal.match(userId).hasMatch()) {
-        std::vector<UserInfo> rows = UserDataBaseManager::sharedInstance().queryWithClass<UserInfo>(
-            QString(), QStringLiteral(" where userId = '%1' ").arg(userId));
+    bool fits = false;
+    userId.toULongLong(&fits);
+    if (decimal.match(userId).hasMatch() && fits) {
+        const QString condition =
+            whereIdEquals(QStringLiteral("userId"), userId.toULongLong()) + QLatin1Char(' ');
+        std::vector<UserInfo> rows =
+            UserDataBaseManager::sharedInstance().queryWithClass<UserInfo>(QString(), condition);
         if (!rows.empty()) return std::make_unique<UserInfo>(std::move(rows.front()));
     }
     return std::make_unique<UserInfo>();

@@ -7,7 +7,7 @@
 
 // The signed-in user; primary key userId.
 class UserInfo : public Record<UserInfo> {
-public:
+  public:
     UserInfo();
     static const RecordClass& metaClass();
 

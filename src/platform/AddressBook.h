@@ -7,7 +7,7 @@
 
 // The phone's address book, as the platform offers it.
 class AddressBook {
-public:
+  public:
     struct Person {
         QString firstName;
         QString lastName;

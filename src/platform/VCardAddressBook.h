@@ -7,7 +7,7 @@
 // The address book of a desktop: a vCard file chosen by the user or configured. Access is
 // asked through a prompt the UI installs (granted when there is none).
 class VCardAddressBook : public AddressBook {
-public:
+  public:
     using AccessPrompt = std::function<void(std::function<void(bool granted)> answer)>;
     static constexpr qint64 kMaxFileSize = 32 << 20;
 
@@ -17,7 +17,7 @@ public:
     void requestAccess(std::function<void(bool granted)> completion) override;
     std::vector<Person> allPeople() override;
 
-private:
+  private:
     QString path_;
     AccessPrompt prompt_;
     std::vector<Person> people_;

@@ -65,8 +65,10 @@ QByteArray decodeQuotedPrintable(const QByteArray& text) {
 
 QString decodeText(const Property& property) {
     QByteArray bytes = property.value;
-    if (isQuotedPrintable(property)) bytes = decodeQuotedPrintable(bytes);
-    else if (isBase64(property)) bytes = QByteArray::fromBase64(bytes);
+    if (isQuotedPrintable(property))
+        bytes = decodeQuotedPrintable(bytes);
+    else if (isBase64(property))
+        bytes = QByteArray::fromBase64(bytes);
     const QByteArray charset = parameterValue(property, "CHARSET");
     if (!charset.isEmpty() && charset.toUpper() != "UTF-8" && charset.toUpper() != "UTF8") {
         QStringDecoder decoder(charset.constData());
@@ -100,7 +102,8 @@ bool parseProperty(const QByteArray& line, Property* property) {
     bool quoted = false;
     qsizetype colon = -1;
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') quoted = !quoted;
+        if (line[i] == '"')
+            quoted = !quoted;
         else if (line[i] == ':' && !quoted) {
             colon = i;
             break;
@@ -139,7 +142,8 @@ std::vector<AddressBook::Person> VCardParser::parse(const QByteArray& file) {
         Property property;
         if (!parseProperty(line, &property)) continue;
         // Quoted-printable soft line breaks: a value ending in '=' goes on on the next line.
-        while (isQuotedPrintable(property) && property.value.endsWith('=') && i + 1 < lines.size()) {
+        while (isQuotedPrintable(property) && property.value.endsWith('=') &&
+               i + 1 < lines.size()) {
             property.value.chop(1);
             property.value += lines[++i].trimmed();
         }

@@ -9,6 +9,6 @@
 // printable and base64 values, charsets, escaped separators, grouped properties. Anything
 // it cannot make sense of is skipped; it never fails.
 class VCardParser {
-public:
+  public:
     static std::vector<AddressBook::Person> parse(const QByteArray& file);
 };

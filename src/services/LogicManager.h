@@ -17,7 +17,7 @@ class RecordingAlertPresenter;
 // settings (LogicManagerSettings.cpp), JSON, reply codes and alerts, credentials, paging
 // cursors, address book.
 class LogicManager {
-public:
+  public:
     static LogicManager& sharedInstance();
     ~LogicManager();
 
@@ -63,7 +63,7 @@ public:
     void setAddressBook(std::unique_ptr<AddressBook> addressBook);
     QVariantList phoneDicArray;
 
-private:
+  private:
     LogicManager();
     PageCursor pageCursor(const QString& firstTimeKey, const QString& cursorKey);
 

@@ -4,7 +4,6 @@
 #include "services/LeadingInteger.h"
 #include "services/LogicManager.h"
 
-
 void LogicManager::reloadSettings() {
     const QString path = ApplicationHome::filePath(QStringLiteral("settings.ini"));
     // Owner-only from the start; QSettings keeps a file's permissions when it rewrites it.

@@ -11,6 +11,7 @@ void RecordingAlertPresenter::showAlert(const QString& title, const QString& mes
 
 QStringList RecordingAlertPresenter::messages() const {
     QStringList list;
-    for (const Alert& alert : alerts_) list << alert.message;
+    for (const Alert& alert : alerts_)
+        list << alert.message;
     return list;
 }

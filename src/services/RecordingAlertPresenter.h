@@ -6,7 +6,7 @@
 
 // Keeps every alert it is asked to show, and logs it.
 class RecordingAlertPresenter : public AlertPresenter {
-public:
+  public:
     struct Alert {
         QString title;
         QString message;
@@ -19,6 +19,6 @@ public:
     QStringList messages() const;
     void clear() { alerts_.clear(); }
 
-private:
+  private:
     std::vector<Alert> alerts_;
 };

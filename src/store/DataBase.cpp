@@ -77,8 +77,8 @@ void DataBase::openFile(const QString& path) {
             if (attempt == 0 && isNotADatabase(error.getErrorCode())) {
                 const QString aside = path + QStringLiteral(".unreadable-") +
                                       QString::number(QDateTime::currentSecsSinceEpoch());
-                qWarning("DataBase: %s is not a readable database (%s); kept as %s", qPrintable(path),
-                         error.what(), qPrintable(aside));
+                qWarning("DataBase: %s is not a readable database (%s); kept as %s",
+                         qPrintable(path), error.what(), qPrintable(aside));
                 QFile::remove(path + QStringLiteral("-wal"));
                 QFile::remove(path + QStringLiteral("-shm"));
                 if (QFile::rename(path, aside)) continue;

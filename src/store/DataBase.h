@@ -18,7 +18,7 @@ class Statement;
 // a failure value, without touching SQLite, when the file could not be opened; SQLite's
 // errors go to the log. Statements are prepared once per text and reused.
 class DataBase {
-public:
+  public:
     virtual ~DataBase();
 
     bool registerTable(const QString& sql);
@@ -40,7 +40,7 @@ public:
     bool isOpen() const { return database != nullptr; }
     const QString& filePath() const { return path_; }
 
-protected:
+  protected:
     DataBase();
     // Opens (creating owner-only) the file; a file that is not a database is moved aside
     // and a new one started, so the cache keeps working and nothing is lost.
@@ -48,7 +48,7 @@ protected:
 
     std::unique_ptr<SQLite::Database> database;
 
-private:
+  private:
     struct CachedStatement;
     // A prepared statement for the text with the arguments bound; nothing on failure.
     SQLite::Statement* prepare(const QString& sql, const std::vector<SqlValue>& arguments,

@@ -7,7 +7,8 @@ bool NSObjectExtention::synchronize(const QString& tableName) {
     if (!meta.registTable(tableName)) return false;
     std::vector<SqlValue> values;
     values.reserve(meta.propertys().size());
-    for (const RecordField& field : meta.propertys()) values.push_back(field.value(*this));
+    for (const RecordField& field : meta.propertys())
+        values.push_back(field.value(*this));
     return meta.database().executeUpdate(meta.updateSql(tableName), values);
 }
 

@@ -6,7 +6,7 @@
 
 // The base of every persisted record: saved with one insert-or-replace into its table.
 class NSObjectExtention {
-public:
+  public:
     virtual ~NSObjectExtention() = default;
     virtual const RecordClass& recordClass() const = 0;
 
@@ -15,7 +15,7 @@ public:
     // Column name → value; an absent value is a null QVariant.
     QVariantMap serialization() const;
 
-protected:
+  protected:
     NSObjectExtention() = default;
     NSObjectExtention(const NSObjectExtention&) = default;
     NSObjectExtention& operator=(const NSObjectExtention&) = default;

@@ -9,7 +9,9 @@ PublicDataBaseManager& PublicDataBaseManager::sharedInstance() {
     return *instance;
 }
 
-PublicDataBaseManager::PublicDataBaseManager() { open(); }
+PublicDataBaseManager::PublicDataBaseManager() {
+    open();
+}
 
 void PublicDataBaseManager::open() {
     const QString path = ApplicationHome::filePath(QStringLiteral("Documents/PublicDatabase.db"));

@@ -5,10 +5,10 @@
 // The public database, for record classes whose databaseType is 0. It starts as a copy of
 // the bundled "PublicDatabase.db" resource when there is one.
 class PublicDataBaseManager : public DataBase {
-public:
+  public:
     static PublicDataBaseManager& sharedInstance();
     void open();
 
-private:
+  private:
     PublicDataBaseManager();
 };

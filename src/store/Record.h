@@ -9,7 +9,7 @@
 // metaClass()` listing its persistent fields.
 template <class T>
 class Record : public NSObjectExtention {
-public:
+  public:
     const RecordClass& recordClass() const override { return T::metaClass(); }
 
     static const std::vector<RecordField>& propertys() { return T::metaClass().propertys(); }

@@ -32,14 +32,22 @@ const QString kTableExists = QStringLiteral(
 
 QString columnTypeText(ColumnType type) {
     switch (type) {
-        case ColumnType::Text: return QStringLiteral("TEXT");
-        case ColumnType::Int: return QStringLiteral("INT");
-        case ColumnType::Char: return QStringLiteral("CHAR");
-        case ColumnType::Long: return QStringLiteral("LONG");
-        case ColumnType::Double: return QStringLiteral("DOUBLE");
-        case ColumnType::Float: return QStringLiteral("FLOAT");
-        case ColumnType::Date: return QStringLiteral("DATE");
-        case ColumnType::Integer: return QStringLiteral("INTEGER");
+        case ColumnType::Text:
+            return QStringLiteral("TEXT");
+        case ColumnType::Int:
+            return QStringLiteral("INT");
+        case ColumnType::Char:
+            return QStringLiteral("CHAR");
+        case ColumnType::Long:
+            return QStringLiteral("LONG");
+        case ColumnType::Double:
+            return QStringLiteral("DOUBLE");
+        case ColumnType::Float:
+            return QStringLiteral("FLOAT");
+        case ColumnType::Date:
+            return QStringLiteral("DATE");
+        case ColumnType::Integer:
+            return QStringLiteral("INTEGER");
     }
     return {};
 }
@@ -67,7 +75,9 @@ QString RecordClass::tableOrDefault(const QString& tableName) const {
     return isPlainIdentifier(table) ? table : QString();
 }
 
-void RecordClass::resetRegistrationCache() { registrationCache().clear(); }
+void RecordClass::resetRegistrationCache() {
+    registrationCache().clear();
+}
 
 bool RecordClass::registTable(const QString& tableName) const {
     const QString table = tableOrDefault(tableName);
@@ -141,7 +151,8 @@ QString RecordClass::queryWithSelect(const QString& select, const QString& condi
 std::vector<int> RecordClass::columnIndexes(const ResultSet& row) const {
     std::vector<int> columns;
     columns.reserve(fields_.size());
-    for (const RecordField& field : fields_) columns.push_back(row.columnIndex(field.name));
+    for (const RecordField& field : fields_)
+        columns.push_back(row.columnIndex(field.name));
     return columns;
 }
 

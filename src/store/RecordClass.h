@@ -15,7 +15,7 @@ class ResultSet;
 // statement), primary key and database, and the SQL texts built from them. Tables are
 // created on first use and widened when the class gained fields.
 class RecordClass {
-public:
+  public:
     RecordClass(QString className, std::vector<RecordField> fields, QString primaryKey,
                 int databaseType = 1);
 
@@ -44,7 +44,7 @@ public:
     static void resetRegistrationCache();
     static bool isPlainIdentifier(const QString& name);
 
-private:
+  private:
     QString tableOrDefault(const QString& tableName) const;
 
     QString className_;

@@ -11,7 +11,9 @@ ResultSet::ResultSet(SQLite::Statement& statement, std::unique_ptr<SQLite::State
                      bool* inUse)
     : statement_(&statement), owned_(std::move(owned)), inUse_(inUse) {}
 
-ResultSet::~ResultSet() { close(); }
+ResultSet::~ResultSet() {
+    close();
+}
 
 void ResultSet::close() {
     if (!open_) return;
@@ -30,7 +32,9 @@ bool ResultSet::next() {
     }
 }
 
-int ResultSet::columnCount() const { return open_ ? statement_->getColumnCount() : 0; }
+int ResultSet::columnCount() const {
+    return open_ ? statement_->getColumnCount() : 0;
+}
 
 int ResultSet::columnIndex(const QString& name) const {
     if (columns_.empty()) {

@@ -12,9 +12,8 @@ class Statement;
 // The rows of one query. Reading a missing column or a NULL gives 0 / no text / no date.
 // Closing (or destroying) the set makes its statement reusable.
 class ResultSet {
-public:
-    ResultSet(SQLite::Statement& statement, std::unique_ptr<SQLite::Statement> owned,
-              bool* inUse);
+  public:
+    ResultSet(SQLite::Statement& statement, std::unique_ptr<SQLite::Statement> owned, bool* inUse);
     ~ResultSet();
     ResultSet(const ResultSet&) = delete;
     ResultSet& operator=(const ResultSet&) = delete;
@@ -33,14 +32,16 @@ public:
     double doubleForColumn(int index) const;
     QDateTime dateForColumn(int index) const;
 
-    QString stringForColumn(const QString& name) const { return stringForColumn(columnIndex(name)); }
+    QString stringForColumn(const QString& name) const {
+        return stringForColumn(columnIndex(name));
+    }
     int64_t longLongIntForColumn(const QString& name) const {
         return longLongIntForColumn(columnIndex(name));
     }
 
     static const QString kDateFormat;
 
-private:
+  private:
     bool valid(int index) const;
 
     SQLite::Statement* statement_;

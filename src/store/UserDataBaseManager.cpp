@@ -7,7 +7,9 @@ UserDataBaseManager& UserDataBaseManager::sharedInstance() {
     return *instance;
 }
 
-UserDataBaseManager::UserDataBaseManager() { open(); }
+UserDataBaseManager::UserDataBaseManager() {
+    open();
+}
 
 void UserDataBaseManager::open() {
     // One file for every user of the device: the name's user part is always empty.

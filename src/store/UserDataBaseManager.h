@@ -5,11 +5,11 @@
 // The user database, Documents/database.db below the application home: every record table
 // of the client. Records carry their owner's id, so all users of a device share the file.
 class UserDataBaseManager : public DataBase {
-public:
+  public:
     static UserDataBaseManager& sharedInstance();
     // (Re)opens the file below the current application home.
     void open();
 
-private:
+  private:
     UserDataBaseManager();
 };

@@ -6,6 +6,7 @@
 #include "model/Comment.h"
 #include "services/LeadingInteger.h"
 #include "services/LogicManager.h"
+#include "store/IdCondition.h"
 #include "store/UserDataBaseManager.h"
 #include "wire/Package.h"
 #include "wire/ReplyText.h"
@@ -71,7 +72,8 @@ void FeedListReply::decodeContent(Feed& feed) {
     }
     int64_t index = leadingInteger(image.split(':').last());
     // Out of range (a newer server's background, or a broken one) gets one of ours.
-    if (index < 0 || index >= kBackgroundCount) index = QRandomGenerator::global()->bounded(kBackgroundCount);
+    if (index < 0 || index >= kBackgroundCount)
+        index = QRandomGenerator::global()->bounded(kBackgroundCount);
     feed.imageStr = QStringLiteral("img_secretCell_background_%1").arg(index);
 }
 
@@ -140,7 +142,7 @@ std::optional<Feed> FeedListReply::handleFeedDetail(Package& reply, Feed& shown)
     if (reply.overrun()) return std::nullopt;
 
     const std::vector<Feed> cached = UserDataBaseManager::sharedInstance().queryWithClass<Feed>(
-        QString(), QStringLiteral(" where feedId = '%1'").arg(shown.feedId));
+        QString(), whereIdEquals(QStringLiteral("feedId"), shown.feedId));
     if (!cached.empty()) {
         shown.likeNum = header.likeNum;
         shown.commentNum = header.commentNum;

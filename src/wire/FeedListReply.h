@@ -11,7 +11,7 @@ class Package;
 // Items are read and saved one by one; a cut-off item and everything after it are dropped,
 // the whole items before it are kept.
 class FeedListReply {
-public:
+  public:
     // "content" and "img" of the content JSON into contentStr and imageStr.
     static void decodeContent(Feed& feed);
 

@@ -95,7 +95,7 @@ class Package {
     void updateAPNsTokenWithUserId(uint64_t userId, std::string_view userKey, int32_t phase,
                                    std::string_view apnsToken, int32_t systemCode);
 
-      // Reply decoders. Each resets the cursor and reads the result code, lets the service hub
+    // Reply decoders. Each resets the cursor and reads the result code, lets the service hub
     // show the standard message for the context (errorCode), and on success reads and stores
     // the rest. A reply too short for its fields is a failure that stores nothing.
     static bool handleRegist(Package& reply, bool write, int32_t errorCode);
@@ -107,7 +107,7 @@ class Package {
     // The number of friends, or 0xFFFFFFFF on failure.
     static uint32_t handleFetchNumberOfFriends(Package& reply, int32_t errorCode);
 
-private:
+  private:
     void appendUser(uint64_t userId, std::string_view userKey);
     uint32_t peekInt32At(std::size_t offset) const;
     bool take(std::size_t count);
