@@ -9,11 +9,6 @@
 
 namespace {
 
-std::unique_ptr<UserInfo>& myself() {
-    static std::unique_ptr<UserInfo> instance;
-    return instance;
-}
-
 std::unique_ptr<UserInfo> loadMyself() {
     const QString userId =
         LogicManager::sharedInstance().getPersistenceStringWithKey(QStringLiteral("USERID"));
@@ -45,22 +40,22 @@ const RecordClass& UserInfo::metaClass() {
     return meta;
 }
 
-UserInfo& UserInfo::myselfInstance() {
-    if (!myself()) myself() = loadMyself();
-    return *myself();
+UserInfo& UserInfo::loadMyselfInstance() {
+    myself_ = loadMyself().release();  // lives for the whole process
+    return *myself_;
 }
 
 void UserInfo::reloadMyselfInstance() {
     // Kept at the same address: screens and builders may hold the reference.
-    if (myself()) {
-        *myself() = *loadMyself();
+    if (myself_) {
+        *myself_ = *loadMyself();
     } else {
-        myself() = loadMyself();
+        loadMyselfInstance();
     }
 }
 
 bool UserInfo::synchronize(const QString& tableName) {
-    if (this == myself().get()) {
+    if (this == myself_) {
         DBUid = 0;
         LogicManager::sharedInstance().setPersistenceData(QVariant::fromValue<qulonglong>(userId),
                                                           QStringLiteral("USERID"));

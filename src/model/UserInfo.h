@@ -13,7 +13,7 @@ class UserInfo : public Record<UserInfo> {
 
     // The one signed-in user record of the process: the saved row of "USERID", or a fresh
     // record when there is none.
-    static UserInfo& myselfInstance();
+    static UserInfo& myselfInstance() { return myself_ ? *myself_ : loadMyselfInstance(); }
     // Builds the shared record again from the current settings and database (after the
     // application home changed).
     static void reloadMyselfInstance();
@@ -25,4 +25,9 @@ class UserInfo : public Record<UserInfo> {
     uint64_t userId = 0;
     QString userKey;
     QString userAPNsToken;
+
+private:
+    static UserInfo& loadMyselfInstance();
+    // Every record's initialiser reads it: kept cheap to reach.
+    static inline UserInfo* myself_ = nullptr;
 };

@@ -45,10 +45,6 @@ std::vector<T> DataBase::queryWithClass(const QString& tableName, const QString&
     const std::unique_ptr<ResultSet> rows = executeQuery(sql);
     if (!rows) return records;
     const std::vector<int> columns = meta.columnIndexes(*rows);
-    while (rows->next()) {
-        T record;
-        meta.fill(record, *rows, columns);
-        records.push_back(std::move(record));
-    }
+    while (rows->next()) meta.fill(records.emplace_back(), *rows, columns);
     return records;
 }

@@ -54,9 +54,10 @@ bool ResultSet::columnIsNull(int index) const {
 }
 
 QString ResultSet::stringForColumn(int index) const {
-    if (columnIsNull(index)) return {};
+    if (!valid(index)) return {};
     const SQLite::Column column = statement_->getColumn(index);
-    const char* text = column.getText();
+    const char* text = column.getText(nullptr);  // nullptr for NULL
+    if (!text) return {};
     QString value = QString::fromUtf8(text, column.getBytes());
     return value.isNull() ? QStringLiteral("") : value;  // present but empty is not "no text"
 }
