@@ -20,7 +20,8 @@ const char* const kContent =
 
 Package timelinePage(uint64_t firstId) {
     Package p;
-    for (const uint32_t word : {0u, Package::kMagic, Package::kVersion, 2u, 3u, 1u}) p.appendInt32(word);
+    for (const uint32_t word : {0u, Package::kMagic, Package::kVersion, 2u, 3u, 1u})
+        p.appendInt32(word);
     p.appendInt32(0);
     p.appendInt64(firstId + 9);
     p.appendInt32(10);
@@ -74,7 +75,8 @@ BENCHMARK(BM_DecodeContent);
 // The same ten rows through SQLiteCpp alone, one autocommitted insert each.
 void rawInserts(benchmark::State& state, bool phoneSettings) {
     QTemporaryDir dir;
-    SQLite::Database db((dir.path() + "/raw.db").toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    SQLite::Database db((dir.path() + "/raw.db").toStdString(),
+                        SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     if (phoneSettings) {
         db.exec("PRAGMA journal_mode=WAL");
         db.exec("PRAGMA synchronous=NORMAL");
@@ -93,27 +95,35 @@ void rawInserts(benchmark::State& state, bool phoneSettings) {
             insert.bind(6, std::string("朋友圈"));
             insert.bind(7, 1);
             insert.bind(8, 0);
-            insert.bind(9, std::string("今天终于鼓起勇气和他说了心里话，虽然结果不如意，但我不后悔。"));
+            insert.bind(
+                9, std::string("今天终于鼓起勇气和他说了心里话，虽然结果不如意，但我不后悔。"));
             insert.bind(10, std::string("img_secretCell_background_7"));
             insert.exec();
         }
     }
 }
-void BM_RawInsertTenRows(benchmark::State& state) { rawInserts(state, true); }
-void BM_RawInsertTenRowsDefaultSettings(benchmark::State& state) { rawInserts(state, false); }
+void BM_RawInsertTenRows(benchmark::State& state) {
+    rawInserts(state, true);
+}
+void BM_RawInsertTenRowsDefaultSettings(benchmark::State& state) {
+    rawInserts(state, false);
+}
 BENCHMARK(BM_RawInsertTenRows)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawInsertTenRowsDefaultSettings)->Unit(benchmark::kMicrosecond);
 
 void fillTable(const QString& table, int64_t count) {
     DataBase& db = UserDataBaseManager::sharedInstance();
-    if (db.queryWithClass<Feed>(table, QStringLiteral(" limit 1 offset %1").arg(count - 1)).size() == 1) return;
+    if (db.queryWithClass<Feed>(table, QStringLiteral(" limit 1 offset %1").arg(count - 1))
+            .size() == 1)
+        return;
     db.executeUpdate(QStringLiteral("BEGIN"));
     for (int64_t i = 0; i < count; ++i) {
         Feed feed;
         feed.DBUid = 7;
         feed.feedId = static_cast<uint64_t>(i + 1);
         feed.contentJson = QString::fromUtf8(kContent);
-        feed.contentStr = QStringLiteral("今天终于鼓起勇气和他说了心里话，虽然结果不如意，但我不后悔。");
+        feed.contentStr =
+            QStringLiteral("今天终于鼓起勇气和他说了心里话，虽然结果不如意，但我不后悔。");
         feed.imageStr = QStringLiteral("img_secretCell_background_7");
         feed.addressStr = QStringLiteral("朋友圈");
         feed.likeNum = 12;
@@ -127,8 +137,10 @@ void BM_QueryWithClass(benchmark::State& state) {
     fillTable(table, state.range(0));
     DataBase& db = UserDataBaseManager::sharedInstance();
     for (auto _ : state) {
-        const std::vector<Feed> rows = db.queryWithClass<Feed>(table, QStringLiteral(" where DBUid = '7'"));
-        if (static_cast<int64_t>(rows.size()) != state.range(0)) state.SkipWithError("rows missing");
+        const std::vector<Feed> rows =
+            db.queryWithClass<Feed>(table, QStringLiteral(" where DBUid = '7'"));
+        if (static_cast<int64_t>(rows.size()) != state.range(0))
+            state.SkipWithError("rows missing");
         benchmark::DoNotOptimize(rows.data());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -139,7 +151,8 @@ BENCHMARK(BM_QueryWithClass)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillis
 void BM_RawSelect(benchmark::State& state) {
     const QString table = QStringLiteral("BENCH%1").arg(state.range(0));
     fillTable(table, state.range(0));
-    SQLite::Database db(UserDataBaseManager::sharedInstance().filePath().toStdString(), SQLite::OPEN_READONLY);
+    SQLite::Database db(UserDataBaseManager::sharedInstance().filePath().toStdString(),
+                        SQLite::OPEN_READONLY);
     SQLite::Statement select(db, ("select * from " + table + " where DBUid = '7'").toStdString());
     for (auto _ : state) {
         std::vector<Feed> rows;
@@ -158,7 +171,8 @@ void BM_RawSelect(benchmark::State& state) {
             feed.imageStr = QString::fromUtf8(select.getColumn(9).getText());
             rows.push_back(std::move(feed));
         }
-        if (static_cast<int64_t>(rows.size()) != state.range(0)) state.SkipWithError("rows missing");
+        if (static_cast<int64_t>(rows.size()) != state.range(0))
+            state.SkipWithError("rows missing");
         benchmark::DoNotOptimize(rows.data());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

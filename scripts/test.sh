@@ -45,7 +45,7 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
 echo "== fuzz (${fuzz_seconds}s per target) =="
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
-for target in fuzz_package fuzz_reply_stream; do
+for target in fuzz_package fuzz_reply_stream fuzz_vcard fuzz_replies; do
     corpus="$root/build/fuzz/corpus/$target"
     mkdir -p "$corpus"
     if "$root/build/fuzz/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 \

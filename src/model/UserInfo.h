@@ -26,7 +26,7 @@ class UserInfo : public Record<UserInfo> {
     QString userKey;
     QString userAPNsToken;
 
-private:
+  private:
     static UserInfo& loadMyselfInstance();
     // Every record's initialiser reads it: kept cheap to reach.
     static inline UserInfo* myself_ = nullptr;

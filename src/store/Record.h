@@ -45,6 +45,7 @@ std::vector<T> DataBase::queryWithClass(const QString& tableName, const QString&
     const std::unique_ptr<ResultSet> rows = executeQuery(sql);
     if (!rows) return records;
     const std::vector<int> columns = meta.columnIndexes(*rows);
-    while (rows->next()) meta.fill(records.emplace_back(), *rows, columns);
+    while (rows->next())
+        meta.fill(records.emplace_back(), *rows, columns);
     return records;
 }

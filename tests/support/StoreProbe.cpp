@@ -18,11 +18,13 @@ namespace {
 
 int writeOld() {
     DataBase& db = UserDataBaseManager::sharedInstance();
-    bool ok = db.executeUpdate(QStringLiteral(
-        "create table if not exists FEED (DBUid INTEGER,feedId INTEGER PRIMARY KEY,contentJson TEXT)"));
+    bool ok =
+        db.executeUpdate(QStringLiteral("create table if not exists FEED (DBUid INTEGER,feedId "
+                                        "INTEGER PRIMARY KEY,contentJson TEXT)"));
     for (int64_t id : {1, 2})
-        ok = ok && db.executeUpdate(QStringLiteral("insert into FEED (DBUid,feedId,contentJson) values (?,?,?)"),
-                                    {int64_t{0}, id, QStringLiteral("{}")});
+        ok = ok && db.executeUpdate(
+                       QStringLiteral("insert into FEED (DBUid,feedId,contentJson) values (?,?,?)"),
+                       {int64_t{0}, id, QStringLiteral("{}")});
     return ok ? 0 : 1;
 }
 
@@ -54,20 +56,23 @@ int writeCurrent() {
 int readBack() {
     DataBase& db = UserDataBaseManager::sharedInstance();
     const UserInfo& me = UserInfo::myselfInstance();
-    const auto mine = db.queryWithClass<Feed>(QString(), whereIdEquals(QStringLiteral("DBUid"), me.userId));
+    const auto mine =
+        db.queryWithClass<Feed>(QString(), whereIdEquals(QStringLiteral("DBUid"), me.userId));
     uint64_t likes = 0;
-    for (const Feed& feed : mine) likes += feed.likeNum;
+    for (const Feed& feed : mine)
+        likes += feed.likeNum;
     const auto all = db.queryWithClass<Feed>();
-    std::printf("user=%llu key=%s feeds=%zu mine=%zu likes=%llu collected=%zu questions=%zu "
-                "comments=%zu cursor=%lld oldRowText=%s\n",
-                static_cast<unsigned long long>(me.userId), qPrintable(me.userKey), all.size(),
-                mine.size(), static_cast<unsigned long long>(likes),
-                db.queryWithClass<Feed>(QStringLiteral("FEEDCOLLECT")).size(),
-                db.queryWithClass<Feed>(QStringLiteral("QUESTIONFEED")).size(),
-                db.queryWithClass<Comment>().size(),
-                static_cast<long long>(LogicManager::sharedInstance().getPersistenceIntegerWithKey(
-                    QStringLiteral("FeedLastMessageId"))),
-                all.empty() ? "-" : (all.front().contentStr.isNull() ? "null" : "text"));
+    std::printf(
+        "user=%llu key=%s feeds=%zu mine=%zu likes=%llu collected=%zu questions=%zu "
+        "comments=%zu cursor=%lld oldRowText=%s\n",
+        static_cast<unsigned long long>(me.userId), qPrintable(me.userKey), all.size(), mine.size(),
+        static_cast<unsigned long long>(likes),
+        db.queryWithClass<Feed>(QStringLiteral("FEEDCOLLECT")).size(),
+        db.queryWithClass<Feed>(QStringLiteral("QUESTIONFEED")).size(),
+        db.queryWithClass<Comment>().size(),
+        static_cast<long long>(LogicManager::sharedInstance().getPersistenceIntegerWithKey(
+            QStringLiteral("FeedLastMessageId"))),
+        all.empty() ? "-" : (all.front().contentStr.isNull() ? "null" : "text"));
     return 0;
 }
 
