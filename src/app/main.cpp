@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/AppDelegate.h"
+#include "core/ApplicationHome.h"
 #include "net/ServerConfig.h"
 
 int main(int argc, char* argv[]) {
@@ -19,6 +20,10 @@ int main(int argc, char* argv[]) {
                                         QStringLiteral("Save the first frame as PNG and quit."),
                                         QStringLiteral("file"));
     parser.addOption(screenshot);
+    const QCommandLineOption home(QStringLiteral("home"),
+                                  QStringLiteral("Keep the app's files in this folder."),
+                                  QStringLiteral("dir"));
+    parser.addOption(home);
     parser.process(app);
 
     QString error;
@@ -27,6 +32,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "xingjian: %s\n", qPrintable(error));
         return 2;
     }
+
+    if (parser.isSet(home)) ApplicationHome::setPath(parser.value(home));
 
     AppDelegate delegate;
     delegate.didFinishLaunching();

@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include "services/LogicManager.h"
+#include "services/SettingsKeys.h"
 #include "store/IdCondition.h"
 #include "store/UserDataBaseManager.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 std::unique_ptr<UserInfo> loadMyself() {
     const QString userId =
-        LogicManager::sharedInstance().getPersistenceStringWithKey(QStringLiteral("USERID"));
+        LogicManager::sharedInstance().getPersistenceStringWithKey(SettingsKeys::USERID);
     // The id is pasted into the condition, so only a decimal number is ever used.
     static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,20}$"));
     bool fits = false;
@@ -30,7 +31,7 @@ std::unique_ptr<UserInfo> loadMyself() {
 
 UserInfo::UserInfo()
     : DBUid(static_cast<uint64_t>(
-          LogicManager::sharedInstance().getPersistenceIntegerWithKey(QStringLiteral("USERID")))) {}
+          LogicManager::sharedInstance().getPersistenceIntegerWithKey(SettingsKeys::USERID))) {}
 
 const RecordClass& UserInfo::metaClass() {
     static const RecordClass meta(QStringLiteral("UserInfo"),
@@ -58,7 +59,7 @@ bool UserInfo::synchronize(const QString& tableName) {
     if (this == myself_) {
         DBUid = 0;
         LogicManager::sharedInstance().setPersistenceData(QVariant::fromValue<qulonglong>(userId),
-                                                          QStringLiteral("USERID"));
+                                                          SettingsKeys::USERID);
     }
     return Record<UserInfo>::synchronize(tableName);
 }

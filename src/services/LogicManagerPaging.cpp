@@ -1,5 +1,6 @@
 #include "core/MainQueue.h"
 #include "services/LogicManager.h"
+#include "services/SettingsKeys.h"
 
 namespace {
 constexpr qint64 kSevenDays = 604800;
@@ -18,10 +19,9 @@ PageCursor LogicManager::pageCursor(const QString& firstTimeKey, const QString& 
 }
 
 PageCursor LogicManager::timelinePageCursor() {
-    return pageCursor(QStringLiteral("feedsFirstTime"), QStringLiteral("FeedLastMessageId"));
+    return pageCursor(SettingsKeys::feedsFirstTime, SettingsKeys::FeedLastMessageId);
 }
 
 PageCursor LogicManager::guideQuestionPageCursor() {
-    return pageCursor(QStringLiteral("questionFirstTime"),
-                      QStringLiteral("QuestionFeedLastMessageId"));
+    return pageCursor(SettingsKeys::questionFirstTime, SettingsKeys::QuestionFeedLastMessageId);
 }

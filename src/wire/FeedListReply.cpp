@@ -6,6 +6,7 @@
 #include "model/Comment.h"
 #include "services/LeadingInteger.h"
 #include "services/LogicManager.h"
+#include "services/SettingsKeys.h"
 #include "store/IdCondition.h"
 #include "store/UserDataBaseManager.h"
 #include "wire/Package.h"
@@ -84,8 +85,7 @@ bool FeedListReply::handleTimelinePage(Package& reply) {
             QString(), QStringLiteral("授权过期，请重新登录"), QStringLiteral("确定"));
     }
     uint32_t count = 0;
-    if (result != 0 || !storeCursor(reply, QStringLiteral("FeedLastMessageId"), &count))
-        return false;
+    if (result != 0 || !storeCursor(reply, SettingsKeys::FeedLastMessageId, &count)) return false;
     for (uint32_t i = 0; i < count; ++i) {
         Feed feed;
         const Item state = readSecret(reply, feed);
@@ -100,7 +100,7 @@ bool FeedListReply::handleTimelinePage(Package& reply) {
 bool FeedListReply::handleGuideQuestions(Package& reply) {
     uint32_t count = 0;
     if (reply.readResultCode() != 0 ||
-        !storeCursor(reply, QStringLiteral("QuestionFeedLastMessageId"), &count))
+        !storeCursor(reply, SettingsKeys::QuestionFeedLastMessageId, &count))
         return false;
     for (uint32_t i = 0; i < count; ++i) {
         Feed question;
