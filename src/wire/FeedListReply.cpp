@@ -78,6 +78,19 @@ void FeedListReply::decodeContent(Feed& feed) {
     feed.imageStr = QStringLiteral("img_secretCell_background_%1").arg(index);
 }
 
+int FeedListReply::storeSecrets(Package& reply, uint32_t count, const QString& table) {
+    int stored = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        Feed feed;
+        const Item state = readSecret(reply, feed);
+        if (state == Item::Truncated) break;
+        if (state == Item::Broken) continue;
+        decodeContent(feed);
+        if (feed.synchronize(table)) ++stored;
+    }
+    return stored;
+}
+
 bool FeedListReply::handleTimelinePage(Package& reply) {
     const int32_t result = reply.readResultCode();
     if (result == -3) {
@@ -86,14 +99,7 @@ bool FeedListReply::handleTimelinePage(Package& reply) {
     }
     uint32_t count = 0;
     if (result != 0 || !storeCursor(reply, SettingsKeys::FeedLastMessageId, &count)) return false;
-    for (uint32_t i = 0; i < count; ++i) {
-        Feed feed;
-        const Item state = readSecret(reply, feed);
-        if (state == Item::Truncated) break;
-        if (state == Item::Broken) continue;
-        decodeContent(feed);
-        feed.synchronize();
-    }
+    storeSecrets(reply, count, QString());
     return true;
 }
 
@@ -119,16 +125,7 @@ int FeedListReply::handleCollectedFeeds(Package& reply) {
     if (reply.readResultCode() != 0) return -1;
     const uint32_t count = reply.readInt32();
     if (reply.overrun()) return -1;
-    int stored = 0;
-    for (uint32_t i = 0; i < count; ++i) {
-        Feed feed;
-        const Item state = readSecret(reply, feed);
-        if (state == Item::Truncated) break;
-        if (state == Item::Broken) continue;
-        decodeContent(feed);
-        if (feed.synchronize(QStringLiteral("FEEDCOLLECT"))) ++stored;
-    }
-    return stored;
+    return storeSecrets(reply, count, QStringLiteral("FEEDCOLLECT"));
 }
 
 std::optional<Feed> FeedListReply::handleFeedDetail(Package& reply, Feed& shown) {

@@ -29,4 +29,8 @@ class FeedListReply {
     static std::optional<Feed> handleFeedDetail(Package& reply, Feed& shown);
 
     static constexpr int kBackgroundCount = 12;
+
+private:
+    // Reads up to `count` secret items and saves the whole ones; how many were saved.
+    static int storeSecrets(Package& reply, uint32_t count, const QString& table);
 };
