@@ -7,6 +7,7 @@ PACKAGES=(
     qt6-base-dev libqt6opengl6-dev
     libsqlite3-dev libsqlitecpp-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    libcpp-httplib-dev libssl-dev
     clang-14 libclang-rt-14-dev
     fonts-wqy-microhei
     xvfb xauth
