@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <chrono>
 
 #include "SecretPage.h"
 #include "Uploads.h"
@@ -122,6 +123,16 @@ bool HttpServices::start(const QString& host, quint16 httpPort, quint16 webPort,
     }
     httpThread_ = std::thread([this] { http_->listen_after_bind(); });
     webThread_ = std::thread([this] { web_->listen_after_bind(); });
+    // A stop() that comes before a server runs would be lost and its thread never end.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while ((!http_->is_running() || !web_->is_running()) &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!http_->is_running() || !web_->is_running()) {
+        *error = QStringLiteral("the HTTP servers did not start");
+        stop();
+        return false;
+    }
     return true;
 }
 
