@@ -1,20 +1,38 @@
 #!/usr/bin/env bash
-# Builds the client and starts it. Without a display it renders the first screen offscreen
-# and says where the picture is.
+# Builds the client and the development server, starts the server with its demo world on
+# free loopback ports, and the app pointed at it. Without a display the app runs under Xvfb,
+# renders its first screen and says where the picture is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
 bash scripts/bootstrap.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)" --target xingjian
+cmake --build --preset default -j "$(nproc)" --target xingjian xingjian-server
 
+data="$root/build/run-server"
 home="$root/build/run-home"
-mkdir -p "$home"
+mkdir -p "$data" "$home"
+ready_file=$(mktemp)
+"$root/build/default/xingjian-server" --data "$data" --demo \
+    --tcp-port 0 --http-port 0 --web-port 0 >"$ready_file" 2>"$root/build/run-server.log" &
+server_pid=$!
+trap 'kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null; rm -f "$ready_file"' EXIT
+for _ in $(seq 1 300); do
+    grep -q '^ready ' "$ready_file" && break
+    kill -0 "$server_pid" 2>/dev/null || { cat "$root/build/run-server.log"; exit 1; }
+    sleep 0.1
+done
+read -r tcp http web < <(sed -E 's/^ready tcp=([0-9]+) http=([0-9]+) web=([0-9]+)$/\1 \2 \3/' "$ready_file")
+echo "Development server: tcp $tcp, http $http, web $web (demo code 1234, demo address book $data/demo-contacts.vcf)"
+
+app=("$root/build/default/xingjian" --home "$home" --server 127.0.0.1
+     --tcp-port "$tcp" --http-port "$http" --web-port "$web")
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec "$root/build/default/xingjian" --home "$home" "$@"
+    "${app[@]}" "$@"
+else
+    mkdir -p "$root/build/screenshots"
+    shot="$root/build/screenshots/start.png"
+    xvfb-run -a -s "-screen 0 640x1136x24" "${app[@]}" --screenshot "$shot" "$@"
+    echo "No display here: the first screen is in $shot"
 fi
-mkdir -p "$root/build/screenshots"
-shot="$root/build/screenshots/start.png"
-xvfb-run -a -s "-screen 0 640x1136x24" "$root/build/default/xingjian" --home "$home" --screenshot "$shot" "$@"
-echo "No display here: the first screen is in $shot"

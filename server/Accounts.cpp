@@ -40,14 +40,14 @@ QString Accounts::newCode() const {
 }
 
 std::optional<uint64_t> Accounts::userWithPhone(const QString& phone) {
-    SQLite::Statement query(database_.db(), "select id from users where phone = ?");
+    auto query = database_.statement("select id from users where phone = ?");
     query.bind(1, text(PhoneNumbers::national(phone)));
     if (!query.executeStep()) return std::nullopt;
     return static_cast<uint64_t>(query.getColumn(0).getInt64());
 }
 
 QString Accounts::phoneOf(uint64_t userId) {
-    SQLite::Statement query(database_.db(), "select phone from users where id = ?");
+    auto query = database_.statement("select phone from users where id = ?");
     query.bind(1, static_cast<int64_t>(userId));
     return query.executeStep() ? QString::fromStdString(query.getColumn(0).getString()) : QString();
 }
@@ -56,8 +56,8 @@ int32_t Accounts::requestCode(const QString& phone) {
     if (!PhoneNumbers::isMobileNumber(phone)) return -2;
     if (userWithPhone(phone)) return -1;
     const QString code = newCode();
-    SQLite::Statement store(database_.db(),
-                            "insert or replace into codes (phone, code, created) values (?, ?, ?)");
+    auto store =
+        database_.statement("insert or replace into codes (phone, code, created) values (?, ?, ?)");
     store.bind(1, text(phone));
     store.bind(2, text(code) + ":0");  // code and failed attempts
     store.bind(3, static_cast<int64_t>(clock_()));
@@ -74,7 +74,7 @@ Accounts::SignedIn Accounts::signUp(const QString& phone, const QString& code,
         return out;
     }
     if (userWithPhone(phone)) return out;
-    SQLite::Statement query(database_.db(), "select code, created from codes where phone = ?");
+    auto query = database_.statement("select code, created from codes where phone = ?");
     query.bind(1, text(phone));
     if (!query.executeStep()) return out;
     const QStringList stored = QString::fromStdString(query.getColumn(0).getString()).split(':');
@@ -83,7 +83,7 @@ Accounts::SignedIn Accounts::signUp(const QString& phone, const QString& code,
     const int attempts = stored.value(1).toInt();
     if (clock_() - created > kCodeLifetime || attempts >= kMaxCodeAttempts) return out;
     if (stored.value(0) != code) {
-        SQLite::Statement count(database_.db(), "update codes set code = ? where phone = ?");
+        auto count = database_.statement("update codes set code = ? where phone = ?");
         count.bind(1, text(stored.value(0) + ':' + QString::number(attempts + 1)));
         count.bind(2, text(phone));
         count.exec();
@@ -91,7 +91,7 @@ Accounts::SignedIn Accounts::signUp(const QString& phone, const QString& code,
     }
     SQLite::Savepoint transaction(database_.db(), "change");
     out.userId = createUser(phone, passwordHash);
-    SQLite::Statement used(database_.db(), "delete from codes where phone = ?");
+    auto used = database_.statement("delete from codes where phone = ?");
     used.bind(1, text(phone));
     used.exec();
     out.userKey = issueKey(out.userId);
@@ -103,8 +103,8 @@ Accounts::SignedIn Accounts::signUp(const QString& phone, const QString& code,
 uint64_t Accounts::createUser(const QString& phone, const QString& passwordHash) {
     const QByteArray salt = Crypto::randomBytes(16);
     const QByteArray hash = Crypto::passwordHash(passwordHash, salt);
-    SQLite::Statement insert(database_.db(),
-                             "insert into users (phone, salt, hash, created) values (?, ?, ?, ?)");
+    auto insert =
+        database_.statement("insert into users (phone, salt, hash, created) values (?, ?, ?, ?)");
     insert.bind(1, text(PhoneNumbers::national(phone)));
     insert.bind(2, salt.constData(), static_cast<int>(salt.size()));
     insert.bind(3, hash.constData(), static_cast<int>(hash.size()));
@@ -115,7 +115,7 @@ uint64_t Accounts::createUser(const QString& phone, const QString& passwordHash)
 
 QString Accounts::issueKey(uint64_t userId) {
     const QString key = Crypto::randomKey();
-    SQLite::Statement insert(database_.db(), "insert into user_keys (key, user) values (?, ?)");
+    auto insert = database_.statement("insert into user_keys (key, user) values (?, ?)");
     insert.bind(1, text(key));
     insert.bind(2, static_cast<int64_t>(userId));
     insert.exec();
@@ -124,7 +124,7 @@ QString Accounts::issueKey(uint64_t userId) {
 
 Accounts::SignedIn Accounts::signIn(const QString& phone, const QString& passwordHash) {
     SignedIn out;
-    SQLite::Statement query(database_.db(), "select id, salt, hash from users where phone = ?");
+    auto query = database_.statement("select id, salt, hash from users where phone = ?");
     query.bind(1, text(PhoneNumbers::national(phone)));
     if (!query.executeStep()) return out;
     const uint64_t userId = static_cast<uint64_t>(query.getColumn(0).getInt64());
@@ -149,13 +149,13 @@ Accounts::SignedIn Accounts::changePassword(uint64_t userId, const QString& oldH
     }
     SQLite::Savepoint transaction(database_.db(), "change");
     const QByteArray salt = Crypto::randomBytes(16);
-    SQLite::Statement update(database_.db(), "update users set salt = ?, hash = ? where id = ?");
+    auto update = database_.statement("update users set salt = ?, hash = ? where id = ?");
     update.bind(1, salt.constData(), static_cast<int>(salt.size()));
     const QByteArray hash = Crypto::passwordHash(newHash, salt);
     update.bind(2, hash.constData(), static_cast<int>(hash.size()));
     update.bind(3, static_cast<int64_t>(userId));
     update.exec();
-    SQLite::Statement revoke(database_.db(), "delete from user_keys where user = ?");
+    auto revoke = database_.statement("delete from user_keys where user = ?");
     revoke.bind(1, static_cast<int64_t>(userId));
     revoke.exec();
     out = {0, userId, issueKey(userId)};
@@ -164,7 +164,7 @@ Accounts::SignedIn Accounts::changePassword(uint64_t userId, const QString& oldH
 }
 
 bool Accounts::keyIsValid(uint64_t userId, const QString& key) {
-    SQLite::Statement query(database_.db(), "select 1 from user_keys where key = ? and user = ?");
+    auto query = database_.statement("select 1 from user_keys where key = ? and user = ?");
     query.bind(1, text(key));
     query.bind(2, static_cast<int64_t>(userId));
     return query.executeStep();
@@ -179,11 +179,11 @@ int32_t Accounts::storeContacts(uint64_t userId, const QString& json) {
     const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !document.isArray()) return -2;
     SQLite::Savepoint transaction(database_.db(), "change");
-    SQLite::Statement clear(database_.db(), "delete from contacts where owner = ?");
+    auto clear = database_.statement("delete from contacts where owner = ?");
     clear.bind(1, static_cast<int64_t>(userId));
     clear.exec();
-    SQLite::Statement insert(
-        database_.db(), "insert or replace into contacts (owner, phone, name) values (?, ?, ?)");
+    auto insert = database_.statement(
+        "insert or replace into contacts (owner, phone, name) values (?, ?, ?)");
     for (const QJsonValue& entry : document.array()) {
         const QString phone =
             PhoneNumbers::national(entry.toObject().value(QStringLiteral("phone")).toString());
@@ -199,7 +199,7 @@ int32_t Accounts::storeContacts(uint64_t userId, const QString& json) {
 }
 
 std::set<uint64_t> Accounts::friendsOf(uint64_t userId) {
-    SQLite::Statement query(database_.db(), R"SQL(
+    auto query = database_.statement(R"SQL(
         select u.id from users u join contacts c on c.phone = u.phone where c.owner = ?1
         union
         select c.owner from contacts c join users me on me.phone = c.phone where me.id = ?1)SQL");

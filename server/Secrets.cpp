@@ -78,7 +78,7 @@ Secrets::Reach Secrets::reachFor(const Viewer& viewer, uint64_t secret, uint64_t
     if (author == viewer.user || viewer.friends.contains(author)) return Reach::Circle;
     if (likes > 0 && viewer.friendsOfFriends.contains(author)) return Reach::Circle;
     if (likes > 0) {
-        SQLite::Statement likers(database_.db(), "select user from likes where secret = ?");
+        auto likers = database_.statement("select user from likes where secret = ?");
         likers.bind(1, static_cast<int64_t>(secret));
         while (likers.executeStep())
             if (viewer.friends.contains(static_cast<uint64_t>(likers.getColumn(0).getInt64())))
@@ -88,9 +88,9 @@ Secrets::Reach Secrets::reachFor(const Viewer& viewer, uint64_t secret, uint64_t
 }
 
 Secrets::Reach Secrets::reach(uint64_t user, uint64_t secret) {
-    SQLite::Statement query(database_.db(),
-                            "select author, (select count(*) from likes where secret = ?1) "
-                            "from secrets where id = ?1");
+    auto query = database_.statement(
+        "select author, (select count(*) from likes where secret = ?1) "
+        "from secrets where id = ?1");
     query.bind(1, static_cast<int64_t>(secret));
     if (!query.executeStep()) return Reach::None;
     return reachFor(viewer(user), secret, static_cast<uint64_t>(query.getColumn(0).getInt64()),
@@ -98,7 +98,7 @@ Secrets::Reach Secrets::reach(uint64_t user, uint64_t secret) {
 }
 
 bool Secrets::exists(uint64_t secret) {
-    SQLite::Statement query(database_.db(), "select 1 from secrets where id = ?");
+    auto query = database_.statement("select 1 from secrets where id = ?");
     query.bind(1, static_cast<int64_t>(secret));
     return query.executeStep();
 }
@@ -121,9 +121,9 @@ std::pair<int32_t, uint64_t> Secrets::publish(uint64_t user, const QString& loca
                                               bool demo) {
     const QJsonObject content = QJsonDocument::fromJson(contentJson.toUtf8()).object();
     if (content.value(QStringLiteral("content")).toString().isEmpty()) return {-2, 0};
-    SQLite::Statement insert(database_.db(),
-                             "insert into secrets (author, content, location, created, demo) "
-                             "values (?, ?, ?, ?, ?)");
+    auto insert = database_.statement(
+        "insert into secrets (author, content, location, created, demo) "
+        "values (?, ?, ?, ?, ?)");
     insert.bind(1, static_cast<int64_t>(user));
     insert.bind(2, text(contentJson));
     insert.bind(3, text(locationJson));
@@ -138,10 +138,9 @@ Secrets::Page Secrets::timeline(uint64_t user, uint32_t fetchTime, uint64_t curs
     Page page;
     page.cursor = cursor;
     const int want = std::clamp(limit, 1, kMaxPage);
-    SQLite::Statement query(database_.db(),
-                            std::string("select ") + kItemColumns +
-                                " from secrets s where s.id > ?2 and s.created > ?3 and " +
-                                kHiddenFromViewer + " order by s.id limit 200");
+    auto query = database_.statement(std::string("select ") + kItemColumns +
+                                     " from secrets s where s.id > ?2 and s.created > ?3 and " +
+                                     kHiddenFromViewer + " order by s.id limit 200");
     uint64_t after = cursor;
     while (static_cast<int>(page.items.size()) < want) {
         query.reset();
@@ -152,7 +151,7 @@ Secrets::Page Secrets::timeline(uint64_t user, uint32_t fetchTime, uint64_t curs
         while (query.executeStep() && static_cast<int>(page.items.size()) < want) {
             ++rows;
             Reach reach = Reach::None;
-            Item item = itemFromRow(me, query, &reach);
+            Item item = itemFromRow(me, *query, &reach);
             after = item.id;
             if (reach == Reach::None) continue;
             page.cursor = item.id;
@@ -165,8 +164,8 @@ Secrets::Page Secrets::timeline(uint64_t user, uint32_t fetchTime, uint64_t curs
 
 std::vector<Secrets::Item> Secrets::collected(uint64_t user) {
     const Viewer me = viewer(user);
-    SQLite::Statement query(
-        database_.db(), std::string("select ") + kItemColumns +
+    auto query =
+        database_.statement(std::string("select ") + kItemColumns +
                             " from secrets s join collected k on k.secret = s.id and k.user = ?1"
                             " where " +
                             kHiddenFromViewer + " order by s.id");
@@ -174,15 +173,15 @@ std::vector<Secrets::Item> Secrets::collected(uint64_t user) {
     std::vector<Item> items;
     while (query.executeStep()) {
         Reach reach = Reach::None;
-        items.push_back(itemFromRow(me, query, &reach));
+        items.push_back(itemFromRow(me, *query, &reach));
     }
     return items;
 }
 
 std::pair<uint64_t, std::vector<Secrets::Question>> Secrets::questions(uint64_t cursor,
                                                                        int32_t limit) {
-    SQLite::Statement query(database_.db(),
-                            "select id, content from questions where id > ? order by id limit ?");
+    auto query =
+        database_.statement("select id, content from questions where id > ? order by id limit ?");
     query.bind(1, static_cast<int64_t>(cursor));
     query.bind(2, std::clamp(limit, 1, kMaxPage));
     std::vector<Question> list;
@@ -197,16 +196,16 @@ std::pair<uint64_t, std::vector<Secrets::Question>> Secrets::questions(uint64_t 
 Secrets::Detail Secrets::detail(uint64_t user, uint64_t secret) {
     Detail out;
     const Viewer me = viewer(user);
-    SQLite::Statement query(
-        database_.db(), std::string("select ") + kItemColumns + " from secrets s where s.id = ?2");
+    auto query = database_.statement(std::string("select ") + kItemColumns +
+                                     " from secrets s where s.id = ?2");
     query.bind(1, static_cast<int64_t>(user));
     query.bind(2, static_cast<int64_t>(secret));
     if (!query.executeStep()) return out;
     Reach reach = Reach::None;
-    const Item item = itemFromRow(me, query, &reach);
+    const Item item = itemFromRow(me, *query, &reach);
     out = {0, item.likes, item.likedByMe, reach == Reach::Circle ? 1 : 2, {}};
 
-    SQLite::Statement comments(database_.db(), R"SQL(
+    auto comments = database_.statement(R"SQL(
         select c.id, c.text, c.floor, c.avatar, c.created, c.author,
             (select count(*) from comment_likes k where k.comment = c.id),
             exists(select 1 from comment_likes k where k.comment = c.id and k.user = ?1)
@@ -239,14 +238,13 @@ Secrets::Action Secrets::act(uint64_t user, uint64_t secret, uint64_t comment, i
     if (adds && accounts_.isMuted(user)) return out;
 
     if (operation == 1 || operation == 2) {
-        SQLite::Statement change(database_.db(),
-                                 operation == 1
-                                     ? "insert or ignore into likes (secret, user) values (?, ?)"
-                                     : "delete from likes where secret = ? and user = ?");
+        auto change = database_.statement(
+            operation == 1 ? "insert or ignore into likes (secret, user) values (?, ?)"
+                           : "delete from likes where secret = ? and user = ?");
         change.bind(1, static_cast<int64_t>(secret));
         change.bind(2, static_cast<int64_t>(user));
         change.exec();
-        SQLite::Statement count(database_.db(), "select count(*) from likes where secret = ?");
+        auto count = database_.statement("select count(*) from likes where secret = ?");
         count.bind(1, static_cast<int64_t>(secret));
         count.executeStep();
         out.second = static_cast<uint64_t>(count.getColumn(0).getInt64());
@@ -254,13 +252,11 @@ Secrets::Action Secrets::act(uint64_t user, uint64_t secret, uint64_t comment, i
         return out;
     }
     if (operation == 6 || operation == 7) {
-        SQLite::Statement belongs(database_.db(),
-                                  "select 1 from comments where id = ? and secret = ?");
+        auto belongs = database_.statement("select 1 from comments where id = ? and secret = ?");
         belongs.bind(1, static_cast<int64_t>(comment));
         belongs.bind(2, static_cast<int64_t>(secret));
         if (!belongs.executeStep()) return out;
-        SQLite::Statement change(
-            database_.db(),
+        auto change = database_.statement(
             operation == 6 ? "insert or ignore into comment_likes (comment, user) values (?, ?)"
                            : "delete from comment_likes where comment = ? and user = ?");
         change.bind(1, static_cast<int64_t>(comment));
@@ -277,7 +273,7 @@ Secrets::Action Secrets::act(uint64_t user, uint64_t secret, uint64_t comment, i
     }
     if (reach(user, secret) != Reach::Circle) return out;
     SQLite::Savepoint transaction(database_.db(), "change");
-    SQLite::Statement facts(database_.db(), R"SQL(
+    auto facts = database_.statement(R"SQL(
         select (select author from secrets where id = ?1),
                (select coalesce(max(floor), 0) from comments where secret = ?1),
                (select avatar from comments where secret = ?1 and author = ?2 limit 1),
@@ -294,9 +290,9 @@ Secrets::Action Secrets::act(uint64_t user, uint64_t secret, uint64_t comment, i
                                              : facts.getColumn(2).getInt();
     }
     facts.reset();
-    SQLite::Statement insert(database_.db(),
-                             "insert into comments (secret, author, text, floor, avatar, created) "
-                             "values (?, ?, ?, ?, ?, ?)");
+    auto insert = database_.statement(
+        "insert into comments (secret, author, text, floor, avatar, created) "
+        "values (?, ?, ?, ?, ?, ?)");
     insert.bind(1, static_cast<int64_t>(secret));
     insert.bind(2, static_cast<int64_t>(user));
     insert.bind(3, text(commentText));
@@ -312,8 +308,8 @@ Secrets::Action Secrets::act(uint64_t user, uint64_t secret, uint64_t comment, i
 
 int32_t Secrets::collect(uint64_t user, uint64_t secret) {
     if (!exists(secret)) return -1;
-    SQLite::Statement insert(
-        database_.db(), "insert or ignore into collected (user, secret, created) values (?, ?, ?)");
+    auto insert = database_.statement(
+        "insert or ignore into collected (user, secret, created) values (?, ?, ?)");
     insert.bind(1, static_cast<int64_t>(user));
     insert.bind(2, static_cast<int64_t>(secret));
     insert.bind(3, static_cast<int64_t>(clock_()));
@@ -323,9 +319,9 @@ int32_t Secrets::collect(uint64_t user, uint64_t secret) {
 
 int32_t Secrets::report(uint64_t user, uint64_t secret, int32_t uniqueCode, const QString& reason) {
     if (!exists(secret)) return -1;
-    SQLite::Statement insert(database_.db(),
-                             "insert into reports (user, secret, reason, unique_code, created) "
-                             "values (?, ?, ?, ?, ?)");
+    auto insert = database_.statement(
+        "insert into reports (user, secret, reason, unique_code, created) "
+        "values (?, ?, ?, ?, ?)");
     insert.bind(1, static_cast<int64_t>(user));
     insert.bind(2, static_cast<int64_t>(secret));
     insert.bind(3, text(reason));
@@ -337,8 +333,7 @@ int32_t Secrets::report(uint64_t user, uint64_t secret, int32_t uniqueCode, cons
 
 int32_t Secrets::remove(uint64_t user, uint64_t secret) {
     if (!exists(secret)) return -1;
-    SQLite::Statement insert(database_.db(),
-                             "insert or ignore into removed (user, secret) values (?, ?)");
+    auto insert = database_.statement("insert or ignore into removed (user, secret) values (?, ?)");
     insert.bind(1, static_cast<int64_t>(user));
     insert.bind(2, static_cast<int64_t>(secret));
     insert.exec();
@@ -347,8 +342,8 @@ int32_t Secrets::remove(uint64_t user, uint64_t secret) {
 
 int32_t Secrets::feedback(uint64_t user, const QString& feedbackText) {
     if (feedbackText.trimmed().isEmpty()) return -2;
-    SQLite::Statement insert(database_.db(),
-                             "insert into feedback (user, text, created) values (?, ?, ?)");
+    auto insert =
+        database_.statement("insert into feedback (user, text, created) values (?, ?, ?)");
     insert.bind(1, static_cast<int64_t>(user));
     insert.bind(2, text(feedbackText));
     insert.bind(3, static_cast<int64_t>(clock_()));
@@ -359,9 +354,9 @@ int32_t Secrets::feedback(uint64_t user, const QString& feedbackText) {
 int32_t Secrets::pushToken(uint64_t user, int32_t phase, const QString& token, int32_t systemCode) {
     if (phase == 1) {
         if (token.isEmpty()) return -2;
-        SQLite::Statement store(database_.db(),
-                                "insert or replace into push_tokens (user, token, system, updated) "
-                                "values (?, ?, ?, ?)");
+        auto store = database_.statement(
+            "insert or replace into push_tokens (user, token, system, updated) "
+            "values (?, ?, ?, ?)");
         store.bind(1, static_cast<int64_t>(user));
         store.bind(2, text(token));
         store.bind(3, systemCode);
@@ -370,7 +365,7 @@ int32_t Secrets::pushToken(uint64_t user, int32_t phase, const QString& token, i
         return 0;
     }
     if (phase == 2) {
-        SQLite::Statement withdraw(database_.db(), "delete from push_tokens where user = ?");
+        auto withdraw = database_.statement("delete from push_tokens where user = ?");
         withdraw.bind(1, static_cast<int64_t>(user));
         withdraw.exec();
         return 0;
@@ -379,8 +374,7 @@ int32_t Secrets::pushToken(uint64_t user, int32_t phase, const QString& token, i
 }
 
 uint64_t Secrets::addQuestion(const QString& contentJson, qint64 created) {
-    SQLite::Statement insert(database_.db(),
-                             "insert into questions (content, created) values (?, ?)");
+    auto insert = database_.statement("insert into questions (content, created) values (?, ?)");
     insert.bind(1, text(contentJson));
     insert.bind(2, static_cast<int64_t>(created));
     insert.exec();

@@ -40,12 +40,22 @@ create table if not exists meta (key text primary key, value text not null);
 
 ServerDatabase::ServerDatabase(const QString& path)
     : path_(path),
-      db_(std::make_unique<SQLite::Database>(path.toStdString(),
-                                             SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)) {
+      db_(std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE |
+                                                                     SQLite::OPEN_CREATE |
+                                                                     SQLite::OPEN_NOMUTEX)) {
     db_->exec("PRAGMA journal_mode=WAL");
     db_->exec("PRAGMA synchronous=NORMAL");  // WAL: a crash of the server loses nothing committed
     db_->exec("PRAGMA foreign_keys=ON");
     db_->exec(kSchema);
+}
+
+StatementLease ServerDatabase::statement(const std::string& sql) {
+    auto it = statements_.find(sql);
+    if (it == statements_.end())
+        it = statements_.emplace(sql, std::make_unique<SQLite::Statement>(*db_, sql)).first;
+    it->second->tryReset();
+    it->second->clearBindings();
+    return StatementLease(*it->second);
 }
 
 QString ServerDatabase::meta(const QString& key) const {
