@@ -1,0 +1,304 @@
+#include "toolkit/TableView.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+#include "toolkit/TableViewCell.h"
+#include "toolkit/TableViewDataSource.h"
+#include "toolkit/TableViewDelegate.h"
+
+namespace {
+constexpr int kTapSlop = 8;  // a press that moves less than this is a tap
+constexpr double kFrame = 1.0 / 60;
+}  // namespace
+
+TableView::TableView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    verticalScrollBar()->setSingleStep(20);
+}
+
+TableView::~TableView() {
+    MainQueue::shared().cancel(decelerationTimer_);
+}
+
+int TableView::numberOfRowsInSection(int section) const {
+    if (section < 0 || section >= numberOfSections()) return 0;
+    return sections_[static_cast<std::size_t>(section)].rowCount;
+}
+
+void TableView::reloadData() {
+    for (const auto& [indexPath, cell] : visible_)
+        recycle(cell);
+    visible_.clear();
+    for (const auto& [section, header] : visibleHeaders_)
+        header->deleteLater();
+    visibleHeaders_.clear();
+    sections_.clear();
+    rows_.clear();
+    double top = 0;
+    const int sectionCount =
+        dataSource_ ? std::max(0, dataSource_->numberOfSectionsInTableView(*this)) : 0;
+    sections_.reserve(static_cast<std::size_t>(sectionCount));
+    for (int section = 0; section < sectionCount; ++section) {
+        const double header =
+            delegate_ ? std::max(0.0, delegate_->heightForHeaderInSection(*this, section)) : 0;
+        const int rowCount = std::max(0, dataSource_->numberOfRowsInSection(*this, section));
+        sections_.push_back({top, header, rows_.size(), rowCount});
+        top += header;
+        for (int row = 0; row < rowCount; ++row) {
+            const IndexPath indexPath{section, row};
+            const double height =
+                delegate_ ? std::max(0.0, delegate_->heightForRowAtIndexPath(*this, indexPath))
+                          : 44;
+            rows_.push_back({indexPath, top, height});
+            top += height;
+        }
+    }
+    contentHeight_ = top;
+    updateScrollRange();
+    layoutVisibleRows();
+}
+
+void TableView::updateScrollRange() {
+    const int range =
+        std::max(0, static_cast<int>(std::ceil(contentHeight_)) - viewport()->height());
+    verticalScrollBar()->setPageStep(viewport()->height());
+    verticalScrollBar()->setRange(0, range);
+}
+
+TableViewCell* TableView::dequeueReusableCellWithIdentifier(const QString& identifier) {
+    auto it = pool_.find(identifier);
+    if (it == pool_.end() || it->empty()) return nullptr;
+    TableViewCell* cell = it->back();
+    it->pop_back();
+    cell->prepareForReuse();
+    return cell;
+}
+
+void TableView::recycle(TableViewCell* cell) {
+    cell->hide();
+    pool_[cell->reuseIdentifier()].push_back(cell);
+}
+
+std::optional<std::size_t> TableView::rowIndex(const IndexPath& indexPath) const {
+    if (indexPath.section < 0 || indexPath.section >= numberOfSections()) return std::nullopt;
+    const SectionGeometry& section = sections_[static_cast<std::size_t>(indexPath.section)];
+    if (indexPath.row < 0 || indexPath.row >= section.rowCount) return std::nullopt;
+    return section.firstRow + static_cast<std::size_t>(indexPath.row);
+}
+
+QRectF TableView::rectForRowAtIndexPath(const IndexPath& indexPath) const {
+    const auto index = rowIndex(indexPath);
+    if (!index) return {};
+    const RowGeometry& row = rows_[*index];
+    return {0, row.top, static_cast<double>(viewport()->width()), row.height};
+}
+
+TableViewCell* TableView::cellForRowAtIndexPath(const IndexPath& indexPath) const {
+    const auto it = visible_.find(indexPath);
+    return it == visible_.end() ? nullptr : it->second;
+}
+
+std::vector<IndexPath> TableView::indexPathsForVisibleRows() const {
+    std::vector<IndexPath> paths;
+    for (const auto& [indexPath, cell] : visible_)
+        paths.push_back(indexPath);
+    return paths;
+}
+
+std::optional<IndexPath> TableView::indexPathForRowAtPoint(const QPoint& viewportPoint) const {
+    const double y = contentOffset() + viewportPoint.y();
+    const auto it =
+        std::upper_bound(rows_.begin(), rows_.end(), y,
+                         [](double value, const RowGeometry& row) { return value < row.top; });
+    if (it == rows_.begin()) return std::nullopt;
+    const RowGeometry& row = *(it - 1);
+    if (y >= row.top + row.height) return std::nullopt;  // in a header below the row
+    return row.indexPath;
+}
+
+double TableView::contentOffset() const {
+    return verticalScrollBar()->value();
+}
+
+void TableView::setContentOffset(double y) {
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(y)));
+}
+
+void TableView::scrollToRowAtIndexPath(const IndexPath& indexPath) {
+    if (const auto index = rowIndex(indexPath)) setContentOffset(rows_[*index].top);
+}
+
+void TableView::layoutVisibleRows() {
+    const double top = contentOffset();
+    const double bottom = top + viewport()->height();
+    const int width = viewport()->width();
+
+    // First row that ends below the top edge, then every row that starts above the bottom.
+    auto first = std::partition_point(rows_.begin(), rows_.end(), [top](const RowGeometry& row) {
+        return row.top + row.height <= top;
+    });
+    std::map<IndexPath, const RowGeometry*> wanted;
+    for (auto it = first; it != rows_.end() && it->top < bottom; ++it)
+        if (it->height > 0) wanted.emplace(it->indexPath, &*it);
+
+    for (auto it = visible_.begin(); it != visible_.end();) {
+        if (wanted.contains(it->first)) {
+            ++it;
+        } else {
+            recycle(it->second);
+            it = visible_.erase(it);
+        }
+    }
+    for (const auto& [indexPath, row] : wanted) {
+        TableViewCell* cell = cellForRowAtIndexPath(indexPath);
+        const bool appearing = cell == nullptr;
+        if (appearing) {
+            cell = dataSource_ ? dataSource_->cellForRowAtIndexPath(*this, indexPath) : nullptr;
+            if (!cell) continue;
+            knownCells_.insert(cell, true);
+            if (cell->parentWidget() != viewport()) cell->setParent(viewport());
+            visible_.emplace(indexPath, cell);
+        }
+        cell->setGeometry(0, static_cast<int>(std::lround(row->top - top)), width,
+                          static_cast<int>(std::lround(row->height)));
+        if (appearing) {
+            if (delegate_) delegate_->willDisplayCell(*this, cell, indexPath);
+            cell->show();
+        }
+    }
+
+    // Header views of the sections whose header is on screen.
+    std::map<int, const SectionGeometry*> wantedHeaders;
+    for (std::size_t s = 0; s < sections_.size(); ++s) {
+        const SectionGeometry& section = sections_[s];
+        if (section.headerHeight >= 1 && section.top < bottom &&
+            section.top + section.headerHeight > top)
+            wantedHeaders.emplace(static_cast<int>(s), &section);
+        if (section.top >= bottom) break;
+    }
+    for (auto it = visibleHeaders_.begin(); it != visibleHeaders_.end();) {
+        if (wantedHeaders.contains(it->first)) {
+            ++it;
+        } else {
+            it->second->deleteLater();
+            it = visibleHeaders_.erase(it);
+        }
+    }
+    for (const auto& [section, geometry] : wantedHeaders) {
+        QWidget* header = nullptr;
+        if (const auto it = visibleHeaders_.find(section); it != visibleHeaders_.end()) {
+            header = it->second;
+        } else if (delegate_) {
+            header = delegate_->viewForHeaderInSection(*this, section);
+            if (!header) continue;
+            header->setParent(viewport());
+            header->show();
+            visibleHeaders_.emplace(section, header);
+        }
+        if (header)
+            header->setGeometry(0, static_cast<int>(std::lround(geometry->top - top)), width,
+                                static_cast<int>(std::lround(geometry->headerHeight)));
+    }
+}
+
+void TableView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+    layoutVisibleRows();
+}
+
+void TableView::scrollContentsBy(int, int) {
+    layoutVisibleRows();
+    if (delegate_) delegate_->scrollViewDidScroll(*this);
+}
+
+bool TableView::viewportEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton) break;
+            const bool wasDecelerating = isDecelerating();
+            stopDeceleration();
+            pressed_ = true;
+            moved_ = wasDecelerating;  // a touch that stops a flick is not a tap
+            pressPosition_ = mouse->position().toPoint();
+            break;
+        }
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!pressed_) break;
+            if (!moved_ &&
+                (mouse->position().toPoint() - pressPosition_).manhattanLength() > kTapSlop) {
+                moved_ = true;
+                if (kinetic_) beginDrag();
+            }
+            if (dragging_) dragTo(mouse->position().toPoint());
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton || !pressed_) break;
+            pressed_ = false;
+            if (dragging_) {
+                dragTo(mouse->position().toPoint());
+                endDrag();
+            } else if (!moved_ && delegate_) {
+                if (const auto indexPath = indexPathForRowAtPoint(mouse->position().toPoint()))
+                    delegate_->didSelectRowAtIndexPath(*this, *indexPath);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TableView::beginDrag() {
+    dragging_ = true;
+    dragStartOffset_ = contentOffset();
+    lastDragY_ = pressPosition_.y();
+    lastDragTime_ = MainQueue::shared().now();
+    velocity_ = 0;
+    if (delegate_) delegate_->scrollViewWillBeginDragging(*this);
+}
+
+void TableView::dragTo(const QPoint& position) {
+    const double now = MainQueue::shared().now();
+    const double dt = now - lastDragTime_;
+    if (dt > 0) velocity_ = (lastDragY_ - position.y()) / dt;
+    lastDragY_ = position.y();
+    lastDragTime_ = now;
+    setContentOffset(dragStartOffset_ + (pressPosition_.y() - position.y()));
+}
+
+void TableView::endDrag() {
+    dragging_ = false;
+    const bool decelerate = std::abs(velocity_) >= kStopSpeed;
+    if (delegate_) delegate_->scrollViewDidEndDragging(*this, decelerate);
+    if (!decelerate) return;
+    decelerationTimer_ = MainQueue::shared().every(
+        kFrame, [this] { decelerationStep(); }, this);
+}
+
+void TableView::decelerationStep() {
+    const double before = contentOffset();
+    const double target = before + velocity_ * kFrame;
+    setContentOffset(target);
+    velocity_ *= std::pow(kDecelerationPerSecond, kFrame);
+    const bool atEdge = contentOffset() == before || std::abs(contentOffset() - target) >= 1;
+    if (std::abs(velocity_) < kStopSpeed || atEdge) {
+        stopDeceleration();
+        if (delegate_) delegate_->scrollViewDidEndDecelerating(*this);
+    }
+}
+
+void TableView::stopDeceleration() {
+    MainQueue::shared().cancel(decelerationTimer_);
+    decelerationTimer_ = 0;
+}

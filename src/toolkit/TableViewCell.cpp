@@ -1,0 +1,4 @@
+#include "toolkit/TableViewCell.h"
+
+TableViewCell::TableViewCell(QString reuseIdentifier, QWidget* parent)
+    : QWidget(parent), reuseIdentifier_(std::move(reuseIdentifier)) {}
