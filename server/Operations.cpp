@@ -55,6 +55,30 @@ class Reply {
     Package package_;
 };
 
+// The secret items of the timeline and the collected list.
+void writeItems(Reply& out, const std::vector<Secrets::Item>& items) {
+    out.u32(static_cast<uint32_t>(items.size()));
+    for (const Secrets::Item& item : items)
+        out.u64(item.id)
+            .text(item.contentJson)
+            .u32(item.likes)
+            .i32(item.likedByMe)
+            .u32(item.comments)
+            .text(item.label);
+}
+
+// The paging fields of 2/3 and 2/15.
+struct PageRequest {
+    uint32_t fetchTime = 0;
+    uint64_t cursor = 0;
+    int32_t limit = 0;
+    void read(Request& in) {
+        fetchTime = in.u32();
+        cursor = in.u64();
+        limit = in.i32();
+    }
+};
+
 constexpr uint32_t operationKey(uint32_t subSystem, uint32_t protocol) {
     return subSystem << 16 | protocol;
 }
@@ -184,26 +208,14 @@ std::optional<std::vector<uint8_t>> Operations::handle(const std::vector<uint8_t
                 });
         }
         case operationKey(2, 3): {
-            uint32_t fetchTime = 0;
-            uint64_t cursor = 0;
-            int32_t limit = 0;
-            return signedIn(
-                [&] {
-                    fetchTime = in.u32();
-                    cursor = in.u64();
-                    limit = in.i32();
-                },
-                [&] {
-                    const Secrets::Page page = secrets_.timeline(user, fetchTime, cursor, limit);
-                    out.i32(0).u64(page.cursor).u32(static_cast<uint32_t>(page.items.size()));
-                    for (const Secrets::Item& item : page.items)
-                        out.u64(item.id)
-                            .text(item.contentJson)
-                            .u32(item.likes)
-                            .i32(item.likedByMe)
-                            .u32(item.comments)
-                            .text(item.label);
-                });
+            PageRequest page;
+            return signedIn([&] { page.read(in); },
+                            [&] {
+                                const Secrets::Page result = secrets_.timeline(
+                                    user, page.fetchTime, page.cursor, page.limit);
+                                out.i32(0).u64(result.cursor);
+                                writeItems(out, result.items);
+                            });
         }
         case operationKey(2, 6): {
             uint64_t secret = 0;
@@ -247,32 +259,19 @@ std::optional<std::vector<uint8_t>> Operations::handle(const std::vector<uint8_t
         case operationKey(2, 14):
             return signedIn([] {},
                             [&] {
-                                const std::vector<Secrets::Item> items = secrets_.collected(user);
-                                out.i32(0).u32(static_cast<uint32_t>(items.size()));
-                                for (const Secrets::Item& item : items)
-                                    out.u64(item.id)
-                                        .text(item.contentJson)
-                                        .u32(item.likes)
-                                        .i32(item.likedByMe)
-                                        .u32(item.comments)
-                                        .text(item.label);
+                                out.i32(0);
+                                writeItems(out, secrets_.collected(user));
                             });
         case operationKey(2, 15): {
-            uint32_t fetchTime = 0;
-            uint64_t cursor = 0;
-            int32_t limit = 0;
-            return signedIn(
-                [&] {
-                    fetchTime = in.u32();
-                    cursor = in.u64();
-                    limit = in.i32();
-                },
-                [&] {
-                    const auto [last, list] = secrets_.questions(cursor, limit);
-                    out.i32(0).u64(last).u32(static_cast<uint32_t>(list.size()));
-                    for (const Secrets::Question& question : list)
-                        out.u64(question.id).text(question.contentJson);
-                });
+            PageRequest page;  // questions page by their cursor alone
+            return signedIn([&] { page.read(in); },
+                            [&] {
+                                const auto [last, list] =
+                                    secrets_.questions(page.cursor, page.limit);
+                                out.i32(0).u64(last).u32(static_cast<uint32_t>(list.size()));
+                                for (const Secrets::Question& question : list)
+                                    out.u64(question.id).text(question.contentJson);
+                            });
         }
         case operationKey(5, 2): {
             QString text;
