@@ -15,3 +15,11 @@ LogicManager::LogicManager() : recorder_(std::make_unique<RecordingAlertPresente
 }
 
 LogicManager::~LogicManager() = default;
+
+void LogicManager::setRootViewContrllerWithNavigationBar(ViewController* controller) {
+    if (controller && rootSwitcher_) rootSwitcher_(controller, true);
+}
+
+void LogicManager::setRootViewContrller(ViewController* controller) {
+    if (controller && rootSwitcher_) rootSwitcher_(controller, false);
+}

@@ -8,6 +8,7 @@
 #include "services/PageCursor.h"
 
 class AddressBook;
+class ViewController;
 class AlertPresenter;
 class NSObjectExtention;
 class QSettings;
@@ -35,6 +36,13 @@ class LogicManager {
     QVariant jsonStringTOObject(const QString& text) const;
     QString objectToJsonString(const QVariant& object) const;
     QString objectToJsonString(const NSObjectExtention& record) const;
+
+    // The window's root screen: inside a new navigation stack, or the screen itself. Nothing
+    // happens for no screen. The UI installs the switcher that does it.
+    void setRootViewContrllerWithNavigationBar(ViewController* controller);
+    void setRootViewContrller(ViewController* controller);
+    using RootSwitcher = std::function<void(ViewController* controller, bool withNavigationBar)>;
+    void setRootSwitcher(RootSwitcher switcher) { rootSwitcher_ = std::move(switcher); }
 
     // Alerts with one button; shown by the installed presenter.
     void showAlertWithTitle(const QString& title, const QString& message,
@@ -71,4 +79,5 @@ class LogicManager {
     std::unique_ptr<RecordingAlertPresenter> recorder_;
     AlertPresenter* presenter_ = nullptr;
     std::unique_ptr<AddressBook> addressBook_;
+    RootSwitcher rootSwitcher_;
 };

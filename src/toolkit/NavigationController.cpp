@@ -19,9 +19,9 @@ NavigationController::NavigationController(ViewController* root, QWidget* parent
 
 NavigationController::~NavigationController() {
     if (transition_) transition_->stop();
-    bar_->showItem(nullptr, nullptr);  // bar items go back to their screens
-    for (ViewController* controller : stack_)
-        if (controller->isShared()) controller->setParent(nullptr);  // it lives on elsewhere
+    bar_->showItem(nullptr, nullptr);          // bar items go back to their screens
+    for (ViewController* controller : stack_)  // shared screens live on (maybe in another stack)
+        if (controller->isShared() && controller->parent() == this) controller->setParent(nullptr);
 }
 
 QRect NavigationController::contentRect() const {

@@ -15,6 +15,8 @@ class ViewController : public QWidget {
     NavigationItem& navigationItem() { return navigationItem_; }
     // Sets the bar's title and tells the bar to redraw when the screen is on top.
     void setTitle(const QString& title);
+    // After changing navigationItem() while on top: the bar shows the new items.
+    void navigationItemDidChange() { emit navigationItemChanged(); }
     NavigationController* navigationController() const;
 
     // Runs viewDidLoad once, before the first appearance.

@@ -1,0 +1,18 @@
+#include "toolkit/Images.h"
+
+#include <QFile>
+#include <QPixmapCache>
+
+QPixmap imageNamed(const QString& name) {
+    if (name.isEmpty()) return {};
+    QPixmap pixmap;
+    if (QPixmapCache::find(name, &pixmap)) return pixmap;
+    for (const char* extension : {".svg", ".png", ".jpg"}) {
+        const QString path = QStringLiteral(":/images/") + name + QLatin1String(extension);
+        if (QFile::exists(path) && pixmap.load(path)) {
+            QPixmapCache::insert(name, pixmap);
+            return pixmap;
+        }
+    }
+    return {};
+}

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+#include "core/MainQueue.h"
+#include "services/ColorWithHex.h"
+#include "services/LogicManager.h"
+#include "toolkit/BarButtonItem.h"
+#include "toolkit/CustomButton.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/HintAnimation.h"
+#include "toolkit/NavigationController.h"
+#include "toolkit/PhoneWindow.h"
+#include "toolkit/ViewController.h"
+
+namespace {
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+}  // namespace
+
+TEST(PhoneWindow, RootScreensSwitchThroughTheServiceHub) {
+    PhoneWindow window;
+    window.show();
+    EXPECT_EQ(window.size(), QSize(320, 568));
+    LogicManager& hub = LogicManager::sharedInstance();
+
+    QPointer<ViewController> splash = new ViewController;
+    hub.setRootViewContrller(splash);
+    EXPECT_EQ(window.rootWidget(), splash.data());
+    EXPECT_EQ(splash->geometry(), window.rect());
+
+    auto* timeline = new ViewController;
+    timeline->setShared(true);
+    hub.setRootViewContrllerWithNavigationBar(timeline);
+    flushDeletes();
+    EXPECT_TRUE(splash.isNull()) << "the old root goes";
+    auto* navigation = qobject_cast<NavigationController*>(window.rootWidget());
+    ASSERT_NE(navigation, nullptr);
+    EXPECT_EQ(navigation->topViewController(), timeline);
+
+    hub.setRootViewContrllerWithNavigationBar(nullptr);
+    EXPECT_EQ(window.rootWidget(), navigation) << "no screen: nothing changes";
+
+    hub.setRootViewContrllerWithNavigationBar(timeline);  // the shared screen in a new stack
+    flushDeletes();
+    auto* again = qobject_cast<NavigationController*>(window.rootWidget());
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->topViewController(), timeline);
+    EXPECT_EQ(timeline->parent(), again) << "the old stack did not take it along";
+
+    hub.setRootViewContrller(new ViewController);
+    flushDeletes();
+    EXPECT_EQ(timeline->parent(), nullptr) << "a shared screen outlives its stack";
+    delete timeline;
+}
+
+TEST(BarButtons, SizesFollowTheTitleOrTheImage) {
+    QFont measure = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    measure.setPixelSize(14);
+    struct Case {
+        QString title;
+        QSize expected;
+    };
+    const int longWidth =
+        QFontMetrics(measure).horizontalAdvance(QStringLiteral("修改密码并保存")) + 10;
+    for (const Case& c :
+         {Case{QStringLiteral("发"), QSize(42, 30)},
+          Case{QStringLiteral("修改密码并保存"), QSize(std::max(42, longWidth), 30)},
+          Case{QString(), QSize(58, 30)}}) {
+        std::unique_ptr<BarButtonItem> button(BarButtonItem::create(
+            QStringLiteral("no_such_image"), QString(), c.title, QMargins(-10, 0, 10, 0), {}));
+        EXPECT_EQ(button->size(), c.expected) << c.title.toStdString();
+    }
+    ViewController screen;
+    int taps = 0;
+    BarButtonItem* left = screen.navigationItem().setLeftBarButtonItem(
+        {}, {}, QStringLiteral("取消"), {}, [&] { ++taps; });
+    EXPECT_EQ(left->contentInsets(), QMargins(20, 0, 0, 0));
+    BarButtonItem* right =
+        screen.navigationItem().setRightBarButtonItem({}, {}, QStringLiteral("发送"), {}, {});
+    EXPECT_EQ(right->contentInsets(), QMargins(0, 0, -20, 0));
+    QTest::mouseClick(left, Qt::LeftButton);
+    EXPECT_EQ(taps, 1);
+    screen.navigationItem().setTitleString(QStringLiteral("加入星笺"));
+    auto* title = qobject_cast<QLabel*>(screen.navigationItem().titleView.data());
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->text(), QStringLiteral("加入星笺"));
+    EXPECT_EQ(title->font().pixelSize(), 20);
+    EXPECT_TRUE(title->font().bold());
+    flushDeletes();
+}
+
+TEST(CustomButton, RunsItsCallbackAndUsesThePinkTitle) {
+    std::unique_ptr<CustomButton> button(
+        CustomButton::buttonWithRect(QRect(10, 20, 100, 44), QStringLiteral("谁会看这个秘密?"),
+                                     QStringLiteral("btn_a_n"), QStringLiteral("btn_a_h")));
+    EXPECT_EQ(button->geometry(), QRect(10, 20, 100, 44));
+    EXPECT_EQ(button->palette().color(QPalette::ButtonText), colorWithHex(0xD0246C));
+    int runs = 0;
+    button->addButtionAction([&] { ++runs; });
+    QTest::mouseClick(button.get(), Qt::LeftButton);
+    button->executButtonAction();
+    EXPECT_EQ(runs, 2);
+    button->extraData = 42;
+    EXPECT_EQ(button->extraData.toInt(), 42);
+}
+
+TEST(Fonts, FallBackToTheSystemFontsOfTheSameSize) {
+    const QFont bold = getFontWith(true, 17);
+    const QFont regular = getFontWith(false, 13);
+    EXPECT_EQ(bold.pixelSize(), 17);
+    EXPECT_TRUE(bold.bold() || bold.family() == QStringLiteral("FZLTZHK--GBK1-0"));
+    EXPECT_EQ(regular.pixelSize(), 13);
+    EXPECT_FALSE(regular.bold());
+}
+
+TEST(HintAnimation, SwingsBetweenXAndXPlusTenEveryHalfSecond) {
+    MainQueue::shared().useManualClock();
+    QWidget parent;
+    auto* arrow = new QWidget(&parent);
+    arrow->setGeometry(26, 100, 20, 20);
+    AnimationLeftAndRight(arrow, 26);
+    MainQueue::shared().advance(0.5);   // the first tick starts the move right
+    MainQueue::shared().advance(0.52);  // the move is done; the next tick starts it back
+    EXPECT_EQ(arrow->x(), 36);
+    MainQueue::shared().advance(0.5);
+    EXPECT_EQ(arrow->x(), 26);
+    EXPECT_EQ(arrow->y(), 100);
+    delete arrow;
+    MainQueue::shared().advance(2.0);  // its timer died with it
+    EXPECT_EQ(MainQueue::shared().pendingCount(), 0u);
+}
