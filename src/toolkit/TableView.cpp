@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QVariantAnimation>
+
+#include "toolkit/RefreshControl.h"
 #include "toolkit/TableViewCell.h"
 #include "toolkit/TableViewDataSource.h"
 #include "toolkit/TableViewDelegate.h"
@@ -12,6 +15,8 @@
 namespace {
 constexpr int kTapSlop = 8;  // a press that moves less than this is a tap
 constexpr double kFrame = 1.0 / 60;
+constexpr double kPullResistance = 0.5;
+constexpr int kPullSettleMillis = 250;
 }  // namespace
 
 TableView::TableView(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -111,7 +116,7 @@ std::vector<IndexPath> TableView::indexPathsForVisibleRows() const {
 }
 
 std::optional<IndexPath> TableView::indexPathForRowAtPoint(const QPoint& viewportPoint) const {
-    const double y = contentOffset() + viewportPoint.y();
+    const double y = viewTop() + viewportPoint.y();
     const auto it =
         std::upper_bound(rows_.begin(), rows_.end(), y,
                          [](double value, const RowGeometry& row) { return value < row.top; });
@@ -134,7 +139,7 @@ void TableView::scrollToRowAtIndexPath(const IndexPath& indexPath) {
 }
 
 void TableView::layoutVisibleRows() {
-    const double top = contentOffset();
+    const double top = viewTop();
     const double bottom = top + viewport()->height();
     const int width = viewport()->width();
 
@@ -261,7 +266,9 @@ bool TableView::viewportEvent(QEvent* event) {
 
 void TableView::beginDrag() {
     dragging_ = true;
+    if (pullAnimation_) pullAnimation_->stop();
     dragStartOffset_ = contentOffset();
+    dragStartPull_ = pull_;
     lastDragY_ = pressPosition_.y();
     lastDragTime_ = MainQueue::shared().now();
     velocity_ = 0;
@@ -274,11 +281,29 @@ void TableView::dragTo(const QPoint& position) {
     if (dt > 0) velocity_ = (lastDragY_ - position.y()) / dt;
     lastDragY_ = position.y();
     lastDragTime_ = now;
-    setContentOffset(dragStartOffset_ + (pressPosition_.y() - position.y()));
+    // Where the finger puts the top of the rows; above 0 only with a refresh control, and
+    // then at half the finger's speed.
+    const double travel = pressPosition_.y() - position.y();
+    const double wanted = dragStartOffset_ - dragStartPull_ / kPullResistance + travel;
+    if (wanted >= 0 || !refreshControl_) {
+        setPull(0);
+        setContentOffset(wanted);
+    } else {
+        setContentOffset(0);
+        setPull(-wanted * kPullResistance);
+    }
 }
 
 void TableView::endDrag() {
     dragging_ = false;
+    if (pull_ > 0) {
+        // Let go while pulled: refresh, or fall back.
+        if (delegate_) delegate_->scrollViewDidEndDragging(*this, false);
+        if (!refreshControl_->isRefreshing() && pull_ >= RefreshControl::kTriggerDistance)
+            refreshControl_->beginRefreshing();
+        animatePullTo(refreshControl_->isRefreshing() ? RefreshControl::kTriggerDistance : 0);
+        return;
+    }
     const bool decelerate = std::abs(velocity_) >= kStopSpeed;
     if (delegate_) delegate_->scrollViewDidEndDragging(*this, decelerate);
     if (!decelerate) return;
@@ -296,6 +321,44 @@ void TableView::decelerationStep() {
         stopDeceleration();
         if (delegate_) delegate_->scrollViewDidEndDecelerating(*this);
     }
+}
+
+void TableView::setRefreshControl(RefreshControl* control) {
+    delete refreshControl_;
+    refreshControl_ = control;
+    if (!control) return;
+    control->setParent(viewport());
+    control->lower();
+    control->show();
+    connect(control, &RefreshControl::refreshingEnded, this, [this] {
+        if (!dragging_) animatePullTo(0);
+    });
+    if (!pullAnimation_) {
+        pullAnimation_ = new QVariantAnimation(this);
+        pullAnimation_->setDuration(kPullSettleMillis);
+        pullAnimation_->setEasingCurve(QEasingCurve::OutCubic);
+        connect(pullAnimation_, &QVariantAnimation::valueChanged, this,
+                [this](const QVariant& value) { setPull(value.toDouble()); });
+    }
+    setPull(pull_);
+}
+
+void TableView::setPull(double pull) {
+    pull_ = std::max(0.0, pull);
+    if (refreshControl_) {
+        refreshControl_->setGeometry(0, 0, viewport()->width(),
+                                     static_cast<int>(std::lround(pull_)));
+        refreshControl_->setPulled(pull_);
+    }
+    layoutVisibleRows();
+}
+
+void TableView::animatePullTo(double pull) {
+    if (!pullAnimation_) return setPull(pull);
+    pullAnimation_->stop();
+    pullAnimation_->setStartValue(pull_);
+    pullAnimation_->setEndValue(pull);
+    pullAnimation_->start();
 }
 
 void TableView::stopDeceleration() {

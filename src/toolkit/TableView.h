@@ -10,6 +10,8 @@
 #include "core/MainQueue.h"
 #include "toolkit/IndexPath.h"
 
+class QVariantAnimation;
+class RefreshControl;
 class TableViewCell;
 class TableViewDataSource;
 class TableViewDelegate;
@@ -56,6 +58,14 @@ class TableView : public QAbstractScrollArea {
     static constexpr double kDecelerationPerSecond = 0.05;
     static constexpr double kStopSpeed = 20;  // points per second
 
+    // Pull-to-refresh: dragging down past the top pulls the rows down (at half the finger's
+    // speed); letting go more than the control's trigger distance down starts a refresh, and
+    // the gap stays open until the control ends refreshing. The table owns the control.
+    void setRefreshControl(RefreshControl* control);
+    RefreshControl* refreshControl() const { return refreshControl_; }
+    // How far the rows are pulled down below the top.
+    double pullDistance() const { return pull_; }
+
     // How many distinct cells the table has been given: a screenful and a few more, however
     // long the list, when the data source reuses cells.
     int cellsCreated() const { return static_cast<int>(knownCells_.size()); }
@@ -86,6 +96,10 @@ class TableView : public QAbstractScrollArea {
     void endDrag();
     void decelerationStep();
     void stopDeceleration();
+    // Top of the rows in view coordinates: the offset, less any pull.
+    double viewTop() const { return contentOffset() - pull_; }
+    void setPull(double pull);
+    void animatePullTo(double pull);
     std::optional<std::size_t> rowIndex(const IndexPath& indexPath) const;
 
     TableViewDataSource* dataSource_ = nullptr;
@@ -107,4 +121,8 @@ class TableView : public QAbstractScrollArea {
     double lastDragTime_ = 0;
     double velocity_ = 0;  // points per second, positive when the content moves up
     MainQueue::TimerId decelerationTimer_ = 0;
+    RefreshControl* refreshControl_ = nullptr;
+    double pull_ = 0;
+    double dragStartPull_ = 0;
+    QVariantAnimation* pullAnimation_ = nullptr;
 };

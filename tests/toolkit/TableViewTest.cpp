@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "core/MainQueue.h"
+#include "toolkit/RefreshControl.h"
 #include "toolkit/TableView.h"
 #include "toolkit/TableViewCell.h"
 #include "toolkit/TableViewDataSource.h"
@@ -186,4 +187,52 @@ TEST_F(TableViewTest, DragAndFlickOnTheClock) {
     QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, QPoint(100, 280));
     EXPECT_EQ(feed.scrollEvents, (std::vector<std::string>{"willBeginDragging", "didEndDragging"}));
     EXPECT_FALSE(table.isDecelerating());
+}
+
+TEST_F(TableViewTest, PullingDownPastTheTriggerRefreshesUntilTheControlEnds) {
+    table.setKineticScrolling(true);
+    MainQueue& clock = MainQueue::shared();
+    auto drag = [&](int from, int to) {
+        QTest::mousePress(table.viewport(), Qt::LeftButton, {}, QPoint(100, from));
+        for (int y = from; y != to; y += (to > from ? 10 : -10)) {
+            clock.advance(0.05);
+            QTest::mouseMove(table.viewport(), QPoint(100, y + (to > from ? 10 : -10)));
+        }
+        QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, QPoint(100, to));
+    };
+
+    drag(100, 260);
+    EXPECT_EQ(table.pullDistance(), 0) << "no control: the top does not move";
+    EXPECT_EQ(table.contentOffset(), 0);
+
+    auto* control = new RefreshControl;
+    table.setRefreshControl(control);
+    int refreshes = 0;
+    QObject::connect(control, &RefreshControl::refresh, [&] { ++refreshes; });
+
+    drag(100, 160);  // 60 points of finger: pulled 30
+    EXPECT_EQ(refreshes, 0);
+    clock.advance(0.3);
+    EXPECT_EQ(table.pullDistance(), 0) << "falls back";
+
+    QTest::mousePress(table.viewport(), Qt::LeftButton, {}, QPoint(100, 100));
+    for (int y = 110; y <= 260; y += 10) {
+        clock.advance(0.05);
+        QTest::mouseMove(table.viewport(), QPoint(100, y));
+    }
+    EXPECT_NEAR(table.pullDistance(), 80, 0.5);
+    EXPECT_EQ(table.cellForRowAtIndexPath({0, 0})->y(), 80) << "the rows move down with the pull";
+    QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, QPoint(100, 260));
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_TRUE(control->isRefreshing());
+    clock.advance(0.3);
+    EXPECT_NEAR(table.pullDistance(), RefreshControl::kTriggerDistance, 0.5)
+        << "held open while refreshing";
+    EXPECT_TRUE(feed.selected.empty());
+
+    control->endRefreshing();
+    clock.advance(0.3);
+    EXPECT_EQ(table.pullDistance(), 0);
+    EXPECT_EQ(table.cellForRowAtIndexPath({0, 0})->y(), 0);
+    EXPECT_EQ(refreshes, 1);
 }
