@@ -32,13 +32,16 @@ QByteArray HttpEndpoint::headerValue(const QByteArray& name) const {
 }
 
 void HttpEndpoint::onReadyRead(QTcpSocket* socket) {
-    buffer_.append(socket->readAll());
-    const int end = buffer_.indexOf("\r\n\r\n");
+    // Each connection carries one request; its bytes are kept with it.
+    const QByteArray buffer = socket->property("request").toByteArray() + socket->readAll();
+    socket->setProperty("request", buffer);
+    const int end = buffer.indexOf("\r\n\r\n");
     if (end < 0) return;
-    head_ = buffer_.left(end);
+    head_ = buffer.left(end);
     const qsizetype length = headerValue("Content-Length").toLongLong();
-    if (buffer_.size() < end + 4 + length) return;
-    body_ = buffer_.mid(end + 4, length);
+    if (buffer.size() < end + 4 + length) return;
+    body_ = buffer.mid(end + 4, length);
+    ++requests_;
     complete_ = true;
     if (silent_) return;
     QByteArray response = "HTTP/1.1 " + QByteArray::number(status_) + " X\r\n";

@@ -17,13 +17,15 @@ class HttpEndpoint : public QObject {
     const QByteArray& requestHead() const { return head_; }
     const QByteArray& requestBody() const { return body_; }
     bool received() const { return complete_; }
+    int requests() const { return requests_; }
     QByteArray headerValue(const QByteArray& name) const;
 
   private:
     void onReadyRead(class QTcpSocket* socket);
 
     QTcpServer server_;
-    QByteArray buffer_, head_, body_;
+    QByteArray head_, body_;
+    int requests_ = 0;
     bool complete_ = false;
     bool silent_ = false;
     int status_ = 200;
