@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/MainQueue.h"
+#include "core/NotificationCenter.h"
+#include "toolkit/ActionSheet.h"
+#include "toolkit/KeyboardEmulator.h"
+#include "toolkit/ShimmerLabel.h"
+
+TEST(ShimmerLabel, RunsWhileTheListIsDraggedAndRestsAfterwards) {
+    MainQueue::shared().useManualClock();
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    ShimmerLabel label;
+    label.setText(QStringLiteral("今天终于鼓起勇气"));
+    EXPECT_EQ(label.characterOpacity(0), 1);
+    center.postNotificationName(ShimmerLabel::kShimmerStart);
+    EXPECT_TRUE(label.isShimmering());
+    MainQueue::shared().advance(0.1);
+    EXPECT_GT(label.characterOpacity(0), label.characterOpacity(7)) << "the first characters lead";
+    center.postNotificationName(ShimmerLabel::kShimmerPause);
+    EXPECT_FALSE(label.isShimmering());
+    EXPECT_EQ(label.characterOpacity(7), 1);
+    { ShimmerLabel gone; }
+    center.postNotificationName(
+        ShimmerLabel::kShimmerStart);  // the destroyed label's observer is gone
+    EXPECT_TRUE(label.isShimmering());
+    label.stopShimmering();
+}
+
+TEST(ActionSheet, ChoicesComeBackByIndexAndCancelIsTheLast) {
+    MainQueue::shared().useManualClock();
+    QWidget window;
+    window.resize(320, 568);
+    window.show();
+    std::vector<int> picked;
+    auto open = [&] {
+        return new ActionSheet(QString(), QStringLiteral("取消"),
+                               {QStringLiteral("拍照"), QStringLiteral("相册")}, &window,
+                               [&](int index) { picked.push_back(index); });
+    };
+    ActionSheet* sheet = open();
+    MainQueue::shared().advance(0.3);
+    auto* album = sheet->findChild<QPushButton*>(QStringLiteral("actionButton1"));
+    ASSERT_NE(album, nullptr);
+    EXPECT_EQ(album->text(), QStringLiteral("相册"));
+    EXPECT_GT(album->mapTo(&window, QPoint(0, 0)).y(), 400) << "at the bottom of the window";
+    QTest::mouseClick(album, Qt::LeftButton);
+    sheet = open();
+    EXPECT_EQ(sheet->cancelButtonIndex(), 2);
+    QTest::mouseClick(sheet->findChild<QPushButton*>(QStringLiteral("cancelButton")),
+                      Qt::LeftButton);
+    sheet = open();
+    QTest::mouseClick(sheet, Qt::LeftButton, {}, QPoint(160, 50));  // the dimmed screen
+    EXPECT_EQ(picked, (std::vector<int>{1, 2, 2}));
+}
+
+TEST(KeyboardEmulator, TextFocusPostsThePhoneKeyboardsNotifications) {
+    KeyboardEmulator& keyboard = KeyboardEmulator::shared();
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    QObject owner;
+    std::vector<std::pair<QString, int>> seen;
+    for (const QString& name : {KeyboardEmulator::kWillShow, KeyboardEmulator::kWillHide})
+        center.addObserver(&owner, name, [&seen, name](const QVariant& info) {
+            seen.emplace_back(name, info.toMap().value(QStringLiteral("height")).toInt());
+        });
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    auto* button = new QPushButton(&window);
+    button->setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    field->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(keyboard.isShowing());
+    button->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(keyboard.isShowing());
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0],
+              std::make_pair(KeyboardEmulator::kWillShow, KeyboardEmulator::kKeyboardHeight));
+    EXPECT_EQ(seen[1].first, KeyboardEmulator::kWillHide);
+}
