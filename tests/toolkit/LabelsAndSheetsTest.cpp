@@ -7,6 +7,7 @@
 #include "core/MainQueue.h"
 #include "core/NotificationCenter.h"
 #include "toolkit/ActionSheet.h"
+#include "toolkit/ImageBlur.h"
 #include "toolkit/KeyboardEmulator.h"
 #include "toolkit/ShimmerLabel.h"
 
@@ -82,4 +83,28 @@ TEST(KeyboardEmulator, TextFocusPostsThePhoneKeyboardsNotifications) {
     EXPECT_EQ(seen[0],
               std::make_pair(KeyboardEmulator::kWillShow, KeyboardEmulator::kKeyboardHeight));
     EXPECT_EQ(seen[1].first, KeyboardEmulator::kWillHide);
+}
+
+TEST(ImageBlur, SpreadsDetailKeepsUniformAreasAndTheSize) {
+    QImage dot(41, 41, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::black);
+    dot.setPixelColor(20, 20, Qt::white);
+    const QImage blurred = ImageBlur::boxBlur(dot, 3);
+    EXPECT_EQ(blurred.size(), dot.size());
+    EXPECT_LT(blurred.pixelColor(20, 20).red(), 255) << "the bright dot spreads";
+    EXPECT_GT(blurred.pixelColor(23, 20).red(), 0);
+    EXPECT_GT(blurred.pixelColor(20, 23).red(), 0);
+    EXPECT_EQ(blurred.pixelColor(0, 0).red(), 0);
+    EXPECT_GE(blurred.pixelColor(20, 20).red(), blurred.pixelColor(22, 22).red())
+        << "brightest at the centre";
+
+    QImage grey(50, 30, QImage::Format_RGB32);
+    grey.fill(QColor(0x66, 0x66, 0x66));
+    EXPECT_EQ(ImageBlur::blurredImage(grey, 0.6).pixelColor(25, 15), QColor(0x66, 0x66, 0x66));
+    EXPECT_EQ(ImageBlur::radiusForStrength(0.6), 24);
+    EXPECT_EQ(ImageBlur::boxBlur(dot, 0), dot) << "no radius: unchanged";
+    EXPECT_TRUE(ImageBlur::blurredImage(QImage(), 0.6).isNull());
+    QImage thin(3, 200, QImage::Format_RGB32);  // a radius wider than the picture stays inside it
+    thin.fill(Qt::white);
+    EXPECT_EQ(ImageBlur::boxBlur(thin, 24).pixelColor(1, 100), QColor(Qt::white));
 }
