@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/WeiboSDK.h"
 #include "services/PageCursor.h"
 
 class AddressBook;
@@ -17,10 +18,10 @@ class RecordingAlertPresenter;
 // The service hub every screen uses. One class; its parts live in separate files:
 // settings (LogicManagerSettings.cpp), JSON, reply codes and alerts, credentials, paging
 // cursors, address book.
-class LogicManager {
+class LogicManager : public WBHttpRequestDelegate {
   public:
     static LogicManager& sharedInstance();
-    ~LogicManager();
+    ~LogicManager() override;
 
     // Settings store: small values under fixed keys, flushed to disk on every write.
     QString getPersistenceStringWithKey(const QString& key) const;
@@ -70,6 +71,22 @@ class LogicManager {
     void getContactFriends(const ContactsCallback& callback);
     void setAddressBook(std::unique_ptr<AddressBook> addressBook);
     QVariantList phoneDicArray;
+
+    // Sharing to WeChat (scene 0 a chat, 1 the timeline) and Weibo. Content code 0 links the
+    // store page (invitations), 1 the secret's web page, anything else nothing.
+    void sendWechatWithTitle(const QString& title, const QString& describe, const QString& identify,
+                             const QImage& image, int32_t scene, int32_t contentCode,
+                             uint64_t feedId);
+    void sendWeiBoWithTitle(const QString& title, const QString& desribe, const QImage& image,
+                            int32_t contentCode, uint64_t feedId);
+    void didReceiveWeiboResponse(const WBBaseResponse& response);
+    void didReceiveWeiboRequest() {}
+    // The Weibo status update's answers (the SDK's request:didFinishLoadingWithResult: and
+    // request:didFailWithError:).
+    void requestDidFinishLoadingWithResult(const QString& tag, const QByteArray& result) override;
+    void requestDidFailWithError(const QString& tag, const QString& error) override;
+    // The link of a shared secret or invitation ("wx" or "wb" pages), empty for no link.
+    static QString shareLink(int32_t contentCode, uint64_t feedId, const QString& from);
 
   private:
     LogicManager();
