@@ -1,5 +1,6 @@
 #include "toolkit/PhoneWindow.h"
 
+#include "platform/Badge.h"
 #include "services/LogicManager.h"
 #include "toolkit/NavigationController.h"
 #include "toolkit/ViewController.h"
@@ -16,6 +17,7 @@ PhoneWindow::PhoneWindow(QWidget* parent) : QWidget(parent) {
 
 PhoneWindow::~PhoneWindow() {
     LogicManager::sharedInstance().setRootSwitcher(nullptr);
+    Badge::setDisplay(nullptr);
     if (auto* screen = qobject_cast<ViewController*>(root_.data()); screen && screen->isShared())
         screen->setParent(nullptr);
 }
