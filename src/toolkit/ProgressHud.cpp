@@ -7,6 +7,8 @@
 #include <QPropertyAnimation>
 #include <QVariantAnimation>
 
+#include "toolkit/SpinAnimation.h"
+
 namespace {
 constexpr int kBoxPadding = 18;
 constexpr int kSpinnerSize = 32;
@@ -16,19 +18,14 @@ ProgressHud::ProgressHud(QWidget* host)
     : QWidget(host),
       opacity_(new QGraphicsOpacityEffect(this)),
       fade_(new QPropertyAnimation(opacity_, "opacity", this)),
-      spinner_(new QVariantAnimation(this)) {
+      spinner_(spinAnimation(this, 360, 1000, [this](int angle) {
+          spinnerAngle_ = angle;
+          update();
+      })) {
     setObjectName(QStringLiteral("hud"));
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     setGraphicsEffect(opacity_);
     fade_->setDuration(kFadeMillis);
-    spinner_->setStartValue(0);
-    spinner_->setEndValue(360);
-    spinner_->setDuration(1000);
-    spinner_->setLoopCount(-1);
-    connect(spinner_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        spinnerAngle_ = value.toInt();
-        update();
-    });
     connect(fade_, &QPropertyAnimation::finished, this, [this] {
         if (!showing_) finishHiding();
     });
