@@ -3,18 +3,15 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
+#include "toolkit/SpinAnimation.h"
+
 ActivityIndicator::ActivityIndicator(QWidget* parent, QColor colour)
-    : QWidget(parent), colour_(colour), spin_(new QVariantAnimation(this)) {
+    : QWidget(parent), colour_(colour), spin_(spinAnimation(this, 12, 1000, [this](int spoke) {
+          angle_ = spoke * 30;
+          update();
+      })) {
     setObjectName(QStringLiteral("activityIndicator"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    spin_->setStartValue(0);
-    spin_->setEndValue(12);
-    spin_->setDuration(1000);
-    spin_->setLoopCount(-1);
-    connect(spin_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        angle_ = value.toInt() * 30;
-        update();
-    });
     hide();
 }
 

@@ -3,17 +3,14 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
+#include "toolkit/SpinAnimation.h"
+
 RefreshControl::RefreshControl(QWidget* parent)
-    : QWidget(parent), spin_(new QVariantAnimation(this)) {
+    : QWidget(parent), spin_(spinAnimation(this, 360, 900, [this](int angle) {
+          angle_ = angle;
+          update();
+      })) {
     setObjectName(QStringLiteral("refreshControl"));
-    spin_->setStartValue(0);
-    spin_->setEndValue(360);
-    spin_->setDuration(900);
-    spin_->setLoopCount(-1);
-    connect(spin_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        angle_ = value.toInt();
-        update();
-    });
 }
 
 void RefreshControl::beginRefreshing() {
