@@ -14,6 +14,7 @@
 #include "toolkit/HintAnimation.h"
 #include "toolkit/NavigationController.h"
 #include "toolkit/PhoneWindow.h"
+#include "toolkit/SpringAnimation.h"
 #include "toolkit/ViewController.h"
 
 namespace {
@@ -133,4 +134,37 @@ TEST(HintAnimation, SwingsBetweenXAndXPlusTenEveryHalfSecond) {
     delete arrow;
     MainQueue::shared().advance(2.0);  // its timer died with it
     EXPECT_EQ(MainQueue::shared().pendingCount(), 0u);
+}
+
+// The overlays' spring (bounciness 13, speed 20) overshoots and settles; without bounciness
+// it comes in without passing its target.
+TEST(SpringAnimation, BouncesIntoPlaceOnTheClock) {
+    MainQueue::shared().useManualClock();
+    struct Case {
+        double bounciness;
+        bool overshoots;
+    };
+    for (const Case c : {Case{13, true}, Case{0, false}}) {
+        double lowest = 300;
+        int completions = 0;
+        SpringAnimation spring(300, 0, c.bounciness, 20,
+                               [&](double value) { lowest = std::min(lowest, value); });
+        spring.completionBlock = [&] { ++completions; };
+        spring.start();
+        MainQueue::shared().advance(0.1);
+        EXPECT_LT(spring.value(), 300);
+        MainQueue::shared().advance(5.0);
+        EXPECT_FALSE(spring.isRunning()) << c.bounciness;
+        EXPECT_EQ(spring.value(), 0);
+        EXPECT_EQ(completions, 1);
+        if (c.overshoots) {
+            EXPECT_LT(lowest, -5) << "a visible bounce past the target";
+        } else {
+            EXPECT_GT(lowest, -1) << "no bounce";
+        }
+    }
+    double tension = 0, friction = 0;
+    SpringAnimation::tensionAndFriction(13, 20, &tension, &friction);
+    EXPECT_GT(tension, 100);
+    EXPECT_GT(friction, 0);
 }
