@@ -1,5 +1,6 @@
 #include "services/LogicManager.h"
 
+#include <QFontMetricsF>
 #include <QSettings>
 
 #include "platform/AddressBook.h"
@@ -22,4 +23,13 @@ void LogicManager::setRootViewContrllerWithNavigationBar(ViewController* control
 
 void LogicManager::setRootViewContrller(ViewController* controller) {
     if (controller && rootSwitcher_) rootSwitcher_(controller, false);
+}
+
+QSizeF LogicManager::calculateCGSizeWith(const QString& text, double height, double width,
+                                         const QFont& font) {
+    if (text.isNull()) return {0, 0};
+    const QRectF box(0, 0, width, height);
+    return QFontMetricsF(font)
+        .boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text)
+        .size();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSizeF>
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -9,6 +10,7 @@
 #include "services/PageCursor.h"
 
 class AddressBook;
+class QFont;
 class ViewController;
 class AlertPresenter;
 class NSObjectExtention;
@@ -44,6 +46,11 @@ class LogicManager : public WBHttpRequestDelegate {
     void setRootViewContrller(ViewController* controller);
     using RootSwitcher = std::function<void(ViewController* controller, bool withNavigationBar)>;
     void setRootSwitcher(RootSwitcher switcher) { rootSwitcher_ = std::move(switcher); }
+
+    // The size of the text drawn in the font inside a box of that width and height (lines
+    // wrapped at words, the font's leading included); (0, 0) for no text. Not rounded.
+    static QSizeF calculateCGSizeWith(const QString& text, double height, double width,
+                                      const QFont& font);
 
     // Alerts with one button; shown by the installed presenter.
     void showAlertWithTitle(const QString& title, const QString& message,

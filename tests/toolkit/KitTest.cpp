@@ -168,3 +168,14 @@ TEST(SpringAnimation, BouncesIntoPlaceOnTheClock) {
     EXPECT_GT(tension, 100);
     EXPECT_GT(friction, 0);
 }
+
+TEST(TextMeasuring, WrapsToTheWidthAndGrowsWithTheText) {
+    const QFont font = getFontWith(false, 14);
+    EXPECT_EQ(LogicManager::calculateCGSizeWith(QString(), 100, 100, font), QSizeF(0, 0));
+    const QSizeF one = LogicManager::calculateCGSizeWith(QStringLiteral("抱抱"), 1000, 280, font);
+    const QSizeF many =
+        LogicManager::calculateCGSizeWith(QString(60, QChar(0x62B1)), 1000, 280, font);
+    EXPECT_GT(one.height(), 0);
+    EXPECT_LE(many.width(), 280);
+    EXPECT_GE(many.height(), 3 * one.height() - 1) << "sixty characters wrap onto several lines";
+}
