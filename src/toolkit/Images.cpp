@@ -1,5 +1,7 @@
 #include "toolkit/Images.h"
 
+#include "toolkit/GeneratedArt.h"
+
 #include <QFile>
 #include <QPixmapCache>
 
@@ -7,6 +9,12 @@ QPixmap imageNamed(const QString& name) {
     if (name.isEmpty()) return {};
     QPixmap pixmap;
     if (QPixmapCache::find(name, &pixmap)) return pixmap;
+    if (const QImage art = GeneratedArt::forName(name); !art.isNull()) {
+        pixmap = QPixmap::fromImage(art);
+        pixmap.setDevicePixelRatio(2);  // drawn at twice the point size
+        QPixmapCache::insert(name, pixmap);
+        return pixmap;
+    }
     for (const char* extension : {".svg", ".png", ".jpg"}) {
         const QString path = QStringLiteral(":/images/") + name + QLatin1String(extension);
         if (QFile::exists(path) && pixmap.load(path)) {

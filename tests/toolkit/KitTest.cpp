@@ -11,7 +11,9 @@
 #include "toolkit/BarButtonItem.h"
 #include "toolkit/CustomButton.h"
 #include "toolkit/Fonts.h"
+#include "toolkit/GeneratedArt.h"
 #include "toolkit/HintAnimation.h"
+#include "toolkit/Images.h"
 #include "toolkit/NavigationController.h"
 #include "toolkit/PhoneWindow.h"
 #include "toolkit/SpringAnimation.h"
@@ -178,4 +180,51 @@ TEST(TextMeasuring, WrapsToTheWidthAndGrowsWithTheText) {
     EXPECT_GT(one.height(), 0);
     EXPECT_LE(many.width(), 280);
     EXPECT_GE(many.height(), 3 * one.height() - 1) << "sixty characters wrap onto several lines";
+}
+
+namespace {
+double relativeLuminance(const QImage& image) {
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 8)
+        for (int x = 0; x < image.width(); x += 8) {
+            const QColor c = image.pixelColor(x, y);
+            auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            sum += 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+            ++count;
+        }
+    return sum / count;
+}
+}  // namespace
+
+// Every background keeps white text readable (contrast 3:1 or more on average) and differs
+// from the others; the same index always draws the same picture.
+TEST(GeneratedArt, BackgroundsAreDistinctStableAndDarkEnoughForWhiteText) {
+    std::vector<QImage> backgrounds;
+    for (int i = 0; i < GeneratedArt::kBackgroundCount; ++i) {
+        const QImage image = GeneratedArt::background(i, 160);
+        const double contrast = 1.05 / (relativeLuminance(image) + 0.05);
+        EXPECT_GE(contrast, 3.0) << "background " << i;
+        EXPECT_EQ(image, GeneratedArt::background(i, 160));
+        for (const QImage& other : backgrounds)
+            EXPECT_NE(image, other) << "background " << i;
+        backgrounds.push_back(image);
+    }
+    std::vector<QImage> avatars;
+    for (int i = 0; i < GeneratedArt::kAvatarCount; ++i) {
+        const QImage image = GeneratedArt::avatar(i);
+        for (const QImage& other : avatars)
+            EXPECT_NE(image, other) << "avatar " << i;
+        avatars.push_back(image);
+    }
+    EXPECT_FALSE(imageNamed(QStringLiteral("img_secretCell_background_11")).isNull());
+    EXPECT_EQ(imageNamed(QStringLiteral("img_secretCell_background_11")).deviceIndependentSize(),
+              QSizeF(320, 320));
+    EXPECT_FALSE(imageNamed(QStringLiteral("20")).isNull());
+    for (const char* unknown :
+         {"img_secretCell_background_12", "21", "img_secretCell_background_-1"})
+        EXPECT_TRUE(GeneratedArt::forName(QString::fromLatin1(unknown)).isNull()) << unknown;
 }
