@@ -1,6 +1,7 @@
 #include "toolkit/Images.h"
 
 #include "toolkit/GeneratedArt.h"
+#include "toolkit/IconArt.h"
 
 #include <QFile>
 #include <QPixmapCache>
@@ -9,7 +10,9 @@ QPixmap imageNamed(const QString& name) {
     if (name.isEmpty()) return {};
     QPixmap pixmap;
     if (QPixmapCache::find(name, &pixmap)) return pixmap;
-    if (const QImage art = GeneratedArt::forName(name); !art.isNull()) {
+    QImage art = GeneratedArt::forName(name);
+    if (art.isNull()) art = IconArt::forName(name);
+    if (!art.isNull()) {
         pixmap = QPixmap::fromImage(art);
         pixmap.setDevicePixelRatio(2);  // drawn at twice the point size
         QPixmapCache::insert(name, pixmap);

@@ -13,6 +13,7 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/GeneratedArt.h"
 #include "toolkit/HintAnimation.h"
+#include "toolkit/IconArt.h"
 #include "toolkit/Images.h"
 #include "toolkit/NavigationController.h"
 #include "toolkit/PhoneWindow.h"
@@ -227,4 +228,25 @@ TEST(GeneratedArt, BackgroundsAreDistinctStableAndDarkEnoughForWhiteText) {
     for (const char* unknown :
          {"img_secretCell_background_12", "21", "img_secretCell_background_-1"})
         EXPECT_TRUE(GeneratedArt::forName(QString::fromLatin1(unknown)).isNull()) << unknown;
+}
+
+TEST(IconArt, EveryNamedPictureIsDrawnAtTwiceItsSizeAndPressedDiffers) {
+    for (const QString& name : IconArt::names()) {
+        const QImage image = IconArt::forName(name);
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
+        bool painted = false;
+        for (int y = 0; y < image.height() && !painted; ++y)
+            for (int x = 0; x < image.width() && !painted; ++x)
+                painted = qAlpha(image.pixel(x, y)) > 0;
+        EXPECT_TRUE(painted) << name.toStdString();
+        if (name.endsWith(QStringLiteral("_n")) &&
+            IconArt::names().contains(name.chopped(2) + QStringLiteral("_h")))
+            EXPECT_NE(image, IconArt::forName(name.chopped(2) + QStringLiteral("_h")))
+                << name.toStdString();
+    }
+    EXPECT_EQ(imageNamed(QStringLiteral("btn_ok_n")).deviceIndependentSize(), QSizeF(250, 48));
+    EXPECT_EQ(imageNamed(QStringLiteral("btn_comment_lock")).deviceIndependentSize(),
+              QSizeF(16, 18));
+    EXPECT_EQ(imageNamed(QStringLiteral("btn_navBack_n")).deviceIndependentSize(), QSizeF(44, 44));
+    EXPECT_TRUE(imageNamed(QStringLiteral("no_such_picture")).isNull());
 }
