@@ -9,6 +9,8 @@
 #include "toolkit/ActionSheet.h"
 #include "toolkit/ImageBlur.h"
 #include "toolkit/KeyboardEmulator.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/PagingScrollView.h"
 #include "toolkit/ShimmerLabel.h"
 
 TEST(ShimmerLabel, RunsWhileTheListIsDraggedAndRestsAfterwards) {
@@ -107,4 +109,47 @@ TEST(ImageBlur, SpreadsDetailKeepsUniformAreasAndTheSize) {
     QImage thin(3, 200, QImage::Format_RGB32);  // a radius wider than the picture stays inside it
     thin.fill(Qt::white);
     EXPECT_EQ(ImageBlur::boxBlur(thin, 24).pixelColor(1, 100), QColor(Qt::white));
+}
+
+// Four pages: a slow half swipe falls back, a quick short flick turns one page, the ends do
+// not bounce, and every swipe reports where it came to rest.
+TEST(PagingScrollView, SwipesSettleOnPagesOnTheClock) {
+    MainQueue& clock = MainQueue::shared();
+    clock.useManualClock();
+    PagingScrollView pages;
+    pages.resize(320, 568);
+    for (int i = 0; i < 4; ++i)
+        pages.addPage(new QWidget);
+    PageControl dots;
+    dots.setNumberOfPages(4);
+    pages.didEndDecelerating = [&](PagingScrollView& view) {
+        dots.setCurrentPage(view.currentPage());
+    };
+    pages.show();
+    auto swipe = [&](int from, int to, double seconds) {
+        QTest::mousePress(&pages, Qt::LeftButton, {}, QPoint(from, 300));
+        const int steps = 10;
+        for (int i = 1; i <= steps; ++i) {
+            clock.advance(seconds / steps);
+            QTest::mouseMove(&pages, QPoint(from + (to - from) * i / steps, 300));
+        }
+        QTest::mouseRelease(&pages, Qt::LeftButton, {}, QPoint(to, 300));
+        clock.advance(0.5);
+    };
+    swipe(250, 150, 2.0);  // slow, under half a page: back to the first
+    EXPECT_EQ(pages.contentOffset(), 0);
+    swipe(250, 200, 0.05);  // short but quick: the next page
+    EXPECT_EQ(pages.contentOffset(), 320);
+    swipe(300, 20, 1.0);  // most of a page, slowly
+    EXPECT_EQ(pages.currentPage(), 2);
+    EXPECT_EQ(dots.currentPage(), 2) << "swiping to the third page sets the dots to page 2";
+    EXPECT_EQ(pages.page(2)->geometry(), QRect(0, 0, 320, 568));
+    swipe(300, 0, 0.05);
+    swipe(300, 0, 0.05);  // past the last page: no further
+    EXPECT_EQ(pages.contentOffset(), 960);
+    swipe(20, 300, 0.05);
+    EXPECT_EQ(dots.currentPage(), 2);
+    pages.scrollToPage(0, false);
+    swipe(20, 300, 0.05);  // before the first: stays
+    EXPECT_EQ(pages.contentOffset(), 0);
 }
