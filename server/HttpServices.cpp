@@ -89,6 +89,15 @@ void HttpServices::routeUploads() {
 }
 
 void HttpServices::routePages() {
+    // The app's own download page, which invitations link to.
+    web_->Get("/download", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content(
+            "<!DOCTYPE html><html lang=\"zh-CN\"><meta charset=\"utf-8\">"
+            "<meta name=\"viewport\" content=\"width=device-width\"><title>下载星笺</title>"
+            "<body style=\"font-family:sans-serif;text-align:center;color:#D0246C\">"
+            "<h1>星笺</h1><p>女生专属的秘密交流地，和闺蜜一起玩吧。</p></body></html>",
+            "text/html; charset=utf-8");
+    });
     web_->Get("/message/detail",
               [this](const httplib::Request& request, httplib::Response& response) {
                   static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,20}$"));

@@ -51,6 +51,11 @@ QString ServerConfig::webBaseUrl() const {
     return baseUrl(host, webPort);
 }
 
+QString ServerConfig::storePageUrl() const {
+    return storePageUrlOverride.isEmpty() ? webBaseUrl() + QStringLiteral("/download")
+                                          : storePageUrlOverride;
+}
+
 void ServerConfig::addOptions(QCommandLineParser& parser) {
     parser.addOption(
         {QStringLiteral("server"), QStringLiteral("Server address."), QStringLiteral("host")});

@@ -12,8 +12,10 @@ struct ServerConfig {
     quint16 tcpPort = 12010;
     quint16 httpPort = 80;
     quint16 webPort = 12015;
-    // The product's page in the app store: what invitations link to.
-    QString storePageUrl = QStringLiteral("https://apps.apple.com/cn/app/id1046254716");
+    // The app's own download page, which invitations link to: the web server's "/download"
+    // unless configured.
+    QString storePageUrlOverride;
+    QString storePageUrl() const;
 
     static ServerConfig& current();
 

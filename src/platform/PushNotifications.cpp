@@ -9,6 +9,17 @@
 
 namespace {
 constexpr qint64 kMaxPayload = 64 * 1024;
+const QByteArray kUrlPrefix = QByteArrayLiteral("URL ");
+
+bool deliver(const QString& home, const QByteArray& line, int waitMillis) {
+    QLocalSocket socket;
+    socket.connectToServer(PushNotifications::channelName(home));
+    if (!socket.waitForConnected(waitMillis)) return false;
+    socket.write(line + '\n');
+    if (!socket.waitForBytesWritten(waitMillis) || !socket.waitForReadyRead(waitMillis))
+        return false;
+    return socket.readAll().startsWith("ok");
+}
 }
 
 PushNotifications& PushNotifications::shared() {
@@ -70,7 +81,16 @@ bool PushNotifications::listen(const QString& home) {
                     socket->setProperty("payload", buffer);
                     return;
                 }
-                const QJsonDocument document = QJsonDocument::fromJson(buffer.left(end));
+                const QByteArray line = buffer.left(end);
+                if (line.startsWith(kUrlPrefix)) {
+                    const QUrl url(QString::fromUtf8(line.mid(kUrlPrefix.size())),
+                                   QUrl::StrictMode);
+                    socket->write(url.isValid() ? "ok\n" : "bad\n");
+                    socket->disconnectFromServer();
+                    if (url.isValid() && didOpenURL) didOpenURL(url);
+                    return;
+                }
+                const QJsonDocument document = QJsonDocument::fromJson(line);
                 socket->write(document.isObject() ? "ok\n" : "bad\n");
                 socket->disconnectFromServer();
                 if (document.isObject() && didReceiveRemoteNotification)
@@ -84,11 +104,10 @@ bool PushNotifications::listen(const QString& home) {
 bool PushNotifications::send(const QString& home, const QByteArray& json, int waitMillis) {
     const QJsonDocument document = QJsonDocument::fromJson(json);
     if (!document.isObject()) return false;
-    QLocalSocket socket;
-    socket.connectToServer(channelName(home));
-    if (!socket.waitForConnected(waitMillis)) return false;
-    socket.write(document.toJson(QJsonDocument::Compact) + '\n');
-    if (!socket.waitForBytesWritten(waitMillis) || !socket.waitForReadyRead(waitMillis))
-        return false;
-    return socket.readAll().startsWith("ok");
+    return deliver(home, document.toJson(QJsonDocument::Compact), waitMillis);
+}
+
+bool PushNotifications::sendURL(const QString& home, const QUrl& url, int waitMillis) {
+    if (!url.isValid()) return false;
+    return deliver(home, kUrlPrefix + url.toEncoded(), waitMillis);
 }

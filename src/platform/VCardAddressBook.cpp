@@ -9,6 +9,7 @@ VCardAddressBook::VCardAddressBook(QString path, AccessPrompt prompt)
     : path_(std::move(path)), prompt_(std::move(prompt)) {}
 
 bool VCardAddressBook::open() {
+    if (path_.isEmpty() && chooser_) path_ = chooser_();
     QFile file(path_);
     if (path_.isEmpty() || !file.open(QIODevice::ReadOnly)) return false;
     if (file.size() > kMaxFileSize) {

@@ -12,6 +12,9 @@ class VCardAddressBook : public AddressBook {
     static constexpr qint64 kMaxFileSize = 32 << 20;
 
     explicit VCardAddressBook(QString path, AccessPrompt prompt = {});
+    // Without a configured file: asks for one (a file dialog) the first time the book opens.
+    using PathChooser = std::function<QString()>;
+    void setPathChooser(PathChooser chooser) { chooser_ = std::move(chooser); }
 
     bool open() override;
     void requestAccess(std::function<void(bool granted)> completion) override;
@@ -20,6 +23,7 @@ class VCardAddressBook : public AddressBook {
   private:
     QString path_;
     AccessPrompt prompt_;
+    PathChooser chooser_;
     std::vector<Person> people_;
     int access_ = -1;  // -1 not asked yet, 0 refused, 1 granted
 };

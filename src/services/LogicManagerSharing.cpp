@@ -20,7 +20,7 @@ QByteArray thumbnail(const QImage& image) {
 }  // namespace
 
 QString LogicManager::shareLink(int32_t contentCode, uint64_t feedId, const QString& from) {
-    if (contentCode == 0) return ServerConfig::current().storePageUrl;
+    if (contentCode == 0) return ServerConfig::current().storePageUrl();
     if (contentCode == 1)
         return ServerConfig::current().webBaseUrl() +
                QStringLiteral("/message/detail?from=%1&id=").arg(from) + QString::number(feedId);

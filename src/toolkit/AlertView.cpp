@@ -1,6 +1,7 @@
 #include "toolkit/AlertView.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -8,6 +9,10 @@
 
 AlertView::AlertView(const QString& title, const QString& message, const QString& actionText,
                      QWidget* host)
+    : AlertView(title, message, QString(), actionText, host) {}
+
+AlertView::AlertView(const QString& title, const QString& message, const QString& cancelText,
+                     const QString& actionText, QWidget* host)
     : QWidget(host),
       titleLabel_(new QLabel(title)),
       messageLabel_(new QLabel(message)),
@@ -36,8 +41,25 @@ AlertView::AlertView(const QString& title, const QString& message, const QString
     layout->addWidget(titleLabel_);
     layout->addWidget(messageLabel_);
     layout->addSpacing(6);
-    layout->addWidget(actionButton_);
-    connect(actionButton_, &QPushButton::clicked, this, &AlertView::dismiss);
+    if (cancelText.isEmpty()) {
+        layout->addWidget(actionButton_);
+    } else {
+        cancelButton_ = new QPushButton(cancelText);
+        cancelButton_->setObjectName(QStringLiteral("alertCancel"));
+        cancelButton_->setStyleSheet(QStringLiteral(
+            "border: none; border-top: 1px solid #ddd; border-right: 1px solid #ddd;"
+            " color: #888; font-size: 16px; padding: 10px; background: transparent;"));
+        auto* row = new QHBoxLayout;
+        row->setSpacing(0);
+        row->addWidget(cancelButton_);
+        row->addWidget(actionButton_);
+        layout->addLayout(row);
+        connect(cancelButton_, &QPushButton::clicked, this, &AlertView::cancel);
+    }
+    connect(actionButton_, &QPushButton::clicked, this, [this] {
+        emit accepted();
+        dismiss();
+    });
 
     host->installEventFilter(this);
     setGeometry(host->rect());
@@ -56,6 +78,11 @@ QString AlertView::message() const {
 }
 QString AlertView::actionText() const {
     return actionButton_->text();
+}
+
+void AlertView::cancel() {
+    emit cancelled();
+    dismiss();
 }
 
 void AlertView::dismiss() {

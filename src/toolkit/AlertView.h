@@ -12,6 +12,9 @@ class AlertView : public QWidget {
   public:
     AlertView(const QString& title, const QString& message, const QString& actionText,
               QWidget* host);
+    // Two buttons side by side: the cancel one on the left (the system's permission alerts).
+    AlertView(const QString& title, const QString& message, const QString& cancelText,
+              const QString& actionText, QWidget* host);
 
     QString title() const;
     QString message() const;
@@ -19,8 +22,13 @@ class AlertView : public QWidget {
     // What the button does: the alert goes away.
     void dismiss();
 
+    // The cancel button: dismisses with cancelled() instead of accepted().
+    void cancel();
+
   signals:
     void dismissed();
+    void accepted();
+    void cancelled();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,5 +38,6 @@ class AlertView : public QWidget {
     QLabel* titleLabel_;
     QLabel* messageLabel_;
     QPushButton* actionButton_;
+    QPushButton* cancelButton_ = nullptr;
     QWidget* box_;
 };

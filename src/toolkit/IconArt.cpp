@@ -223,6 +223,74 @@ const std::map<QString, Art>& catalogue() {
                                                bar.setColorAt(1, kPink);
                                                p.fillRect(QRectF(QPointF(0, 0), s), bar);
                                            }};
+        a[QStringLiteral("img_arrow")] = {QSize(18, 16), [](QPainter& p, const QSizeF& s, bool) {
+                                              // The pointer beside the field being edited.
+                                              p.setPen(Qt::NoPen);
+                                              p.setBrush(kPink);
+                                              p.drawPolygon(QPolygonF(
+                                                  {QPointF(1, s.height() * 0.3),
+                                                   QPointF(s.width() * 0.55, s.height() * 0.3),
+                                                   QPointF(s.width() * 0.55, 1),
+                                                   QPointF(s.width() - 1, s.height() / 2),
+                                                   QPointF(s.width() * 0.55, s.height() - 1),
+                                                   QPointF(s.width() * 0.55, s.height() * 0.7),
+                                                   QPointF(1, s.height() * 0.7)}));
+                                          }};
+        // The four ways of sharing: a coloured disc with a white glyph each.
+        const QSize disc(50, 50);
+        auto shareIcon = [&a, disc](const QString& name, const QColor& colour,
+                                    const std::function<void(QPainter&, const QSizeF&)>& glyph) {
+            a[name] = {disc, [colour, glyph](QPainter& p, const QSizeF& s, bool) {
+                           p.setPen(Qt::NoPen);
+                           p.setBrush(colour);
+                           p.drawEllipse(QRectF(QPointF(1, 1), s - QSizeF(2, 2)));
+                           glyph(p, s);
+                       }};
+        };
+        auto twoBubbles = [](QPainter& p, const QSizeF& s) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QRectF(s.width() * 0.2, s.height() * 0.26, s.width() * 0.4,
+                                 s.height() * 0.32));
+            p.setBrush(QColor(255, 255, 255, 200));
+            p.drawEllipse(QRectF(s.width() * 0.42, s.height() * 0.42, s.width() * 0.38,
+                                 s.height() * 0.3));
+        };
+        shareIcon(QStringLiteral("btn_share_wechat"), QColor(0x2D, 0xB9, 0x5B), twoBubbles);
+        shareIcon(QStringLiteral("btn_share_circle"), QColor(0x3A, 0x9B, 0xD9),
+                  [](QPainter& p, const QSizeF& s) {
+                      p.setPen(stroke(Qt::white, 3));
+                      p.setBrush(Qt::NoBrush);
+                      const QRectF ring(s.width() * 0.26, s.height() * 0.26, s.width() * 0.48,
+                                        s.height() * 0.48);
+                      for (int i = 0; i < 6; ++i) p.drawArc(ring, i * 60 * 16, 40 * 16);
+                  });
+        shareIcon(QStringLiteral("btn_share_weibo"), QColor(0xE6, 0x16, 0x2D),
+                  [](QPainter& p, const QSizeF& s) {
+                      p.setPen(Qt::NoPen);
+                      p.setBrush(Qt::white);
+                      p.drawEllipse(QRectF(s.width() * 0.22, s.height() * 0.34, s.width() * 0.5,
+                                           s.height() * 0.38));
+                      p.setBrush(QColor(0xE6, 0x16, 0x2D));
+                      p.drawEllipse(QRectF(s.width() * 0.36, s.height() * 0.46, s.width() * 0.16,
+                                           s.height() * 0.14));
+                      p.setPen(stroke(Qt::white, 2.5));
+                      p.setBrush(Qt::NoBrush);
+                      p.drawArc(QRectF(s.width() * 0.56, s.height() * 0.2, s.width() * 0.24,
+                                       s.height() * 0.24),
+                                -20 * 16, 110 * 16);
+                  });
+        shareIcon(QStringLiteral("btn_share_message"), kLightPink,
+                  [](QPainter& p, const QSizeF& s) {
+                      p.setPen(Qt::NoPen);
+                      p.setBrush(Qt::white);
+                      p.drawRoundedRect(QRectF(s.width() * 0.24, s.height() * 0.28,
+                                               s.width() * 0.52, s.height() * 0.36),
+                                        5, 5);
+                      p.drawPolygon(QPolygonF({QPointF(s.width() * 0.34, s.height() * 0.6),
+                                               QPointF(s.width() * 0.46, s.height() * 0.6),
+                                               QPointF(s.width() * 0.32, s.height() * 0.74)}));
+                  });
         return a;
     }();
     return arts;

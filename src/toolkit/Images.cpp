@@ -2,6 +2,7 @@
 
 #include "toolkit/GeneratedArt.h"
 #include "toolkit/IconArt.h"
+#include "toolkit/SplashArt.h"
 
 #include <QFile>
 #include <QPixmapCache>
@@ -12,6 +13,7 @@ QPixmap imageNamed(const QString& name) {
     if (QPixmapCache::find(name, &pixmap)) return pixmap;
     QImage art = GeneratedArt::forName(name);
     if (art.isNull()) art = IconArt::forName(name);
+    if (art.isNull()) art = SplashArt::forName(name);
     if (!art.isNull()) {
         pixmap = QPixmap::fromImage(art);
         pixmap.setDevicePixelRatio(2);  // drawn at twice the point size

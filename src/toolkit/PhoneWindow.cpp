@@ -5,7 +5,14 @@
 #include "toolkit/NavigationController.h"
 #include "toolkit/ViewController.h"
 
+namespace {
+QPointer<PhoneWindow> current;
+}
+
+PhoneWindow* PhoneWindow::applicationWindow() { return current; }
+
 PhoneWindow::PhoneWindow(QWidget* parent) : QWidget(parent) {
+    current = this;
     setObjectName(QStringLiteral("window"));
     setWindowTitle(QStringLiteral("星笺"));
     setFixedSize(kWidth, kHeight);

@@ -50,6 +50,14 @@ void ProgressHud::setLabelText(const QString& text) {
     update();
 }
 
+void ProgressHud::flash(Mode mode, const QString& text, double hideAfter,
+                        std::function<void()> complete) {
+    setMode(mode);
+    setLabelText(text);
+    show(true);
+    hide(true, hideAfter, std::move(complete));
+}
+
 void ProgressHud::show(bool animated) {
     MainQueue::shared().cancel(delayedHide_);
     delayedHide_ = 0;

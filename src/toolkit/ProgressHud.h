@@ -30,6 +30,9 @@ class ProgressHud : public QWidget {
     void hide(bool animated);
     // hide:afterDelay:complete: — the completion runs once the overlay is hidden.
     void hide(bool animated, double afterDelay, std::function<void()> complete);
+    // The common flash: the mode and text, shown with animation, hidden after the delay.
+    void flash(Mode mode, const QString& text, double hideAfter,
+               std::function<void()> complete = {});
     void setCompletionBlock(std::function<void()> complete) {
         completionBlock_ = std::move(complete);
     }

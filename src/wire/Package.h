@@ -104,6 +104,9 @@ class Package {
     static bool handleCollectFeed(Package& reply, int32_t errorCode);
     static bool handleReportFeed(Package& reply, int32_t errorCode);
     static bool handleDeleteFeedInMainView(Package& reply, int32_t errorCode);
+    // Reads userId and userKey at the cursor into the signed-in user and saves it; nothing
+    // changes unless both are whole.
+    static bool storeSignedInUser(Package& reply);
     // The number of friends, or 0xFFFFFFFF on failure.
     static uint32_t handleFetchNumberOfFriends(Package& reply, int32_t errorCode);
 

@@ -10,8 +10,9 @@ bool succeeded(Package& reply, int32_t errorCode) {
         static_cast<uint32_t>(reply.readResultCode()), errorCode);
 }
 
-// userId and userKey into the signed-in user, saved; nothing changes unless both are whole.
-bool storeSignedInUser(Package& reply) {
+}  // namespace
+
+bool Package::storeSignedInUser(Package& reply) {
     const uint64_t userId = reply.readInt64();
     const std::optional<QString> userKey = readText(reply);
     if (reply.overrun() || !userKey) return false;
@@ -21,8 +22,6 @@ bool storeSignedInUser(Package& reply) {
     myself.synchronize();
     return true;
 }
-
-}  // namespace
 
 bool Package::handleRegist(Package& reply, bool write, int32_t errorCode) {
     if (!succeeded(reply, errorCode)) return false;

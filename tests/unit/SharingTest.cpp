@@ -40,7 +40,7 @@ TEST_F(SharingTest, WeChatMessagesCarryTheirLinkSceneAndTheFixedExtension) {
     const QString web = ServerConfig::current().webBaseUrl();
     for (const Case& c :
          {Case{1, 0, 123, web + QStringLiteral("/message/detail?from=wx&id=123")},
-          Case{0, 1, 0, ServerConfig::current().storePageUrl}, Case{2, 0, 5, QString()}}) {
+          Case{0, 1, 0, ServerConfig::current().storePageUrl()}, Case{2, 0, 5, QString()}}) {
         WXApi::clearSentRequests();
         hub.sendWechatWithTitle(QStringLiteral("我在星笺看到一个秘密"), QStringLiteral("快来看看"),
                                 QStringLiteral("id"), image, c.scene, c.code, c.feedId);
