@@ -249,7 +249,8 @@ void Tour::poll() {
     Step& current = steps_[next_];
     if (!current.acted && (!current.ready || current.ready())) {
         current.acted = true;
-        current.action();
+        // Queued: an action may wait inside (the address-book prompt) while the tour goes on.
+        QTimer::singleShot(0, this, current.action);
     }
     if (current.acted && current.reached()) {
         // Let the slide or fade end before the picture is taken.
