@@ -9,12 +9,12 @@
 
 #include "app/AppDelegate.h"
 #include "app/PlatformSetup.h"
+#include "net/ServerConfig.h"
 #include "screens/account/AgreementViewController.h"
 #include "screens/account/ChangepwViewController.h"
 #include "screens/account/FrequentQuestionViewController.h"
 #include "screens/account/SplashViewController.h"
 #include "screens/account/SuggestViewController.h"
-#include "net/ServerConfig.h"
 #include "services/LogicManager.h"
 #include "services/SettingsKeys.h"
 #include "toolkit/AlertView.h"
@@ -33,16 +33,15 @@ const QString kPassword = QStringLiteral("123456");
 Tour::Tour(AppDelegate& delegate, const QDir& directory)
     : delegate_(delegate), directory_(directory) {
     // A number nobody has yet: 139 and eight digits of the clock.
-    phone_ = QStringLiteral("139") +
-             QString::number(QDateTime::currentMSecsSinceEpoch() % 100'000'000).rightJustified(8, '0');
+    phone_ =
+        QStringLiteral("139") +
+        QString::number(QDateTime::currentMSecsSinceEpoch() % 100'000'000).rightJustified(8, '0');
     newPassword_ = QStringLiteral("654321");
 }
 
 ViewController* Tour::currentScreen(QWidget* window) {
     auto* phone = qobject_cast<PhoneWindow*>(window);
-    QWidget* root = phone ? phone->rootWidget() : nullptr;
-    if (auto* stack = qobject_cast<NavigationController*>(root)) return stack->topViewController();
-    return qobject_cast<ViewController*>(root);
+    return phone ? phone->topViewController() : nullptr;
 }
 
 bool Tour::onScreen(const char* className) const {
@@ -94,20 +93,22 @@ void Tour::step(const QString& name, std::function<void()> action, std::function
 
 void Tour::addSteps() {
     for (int page = 0; page < SplashViewController::kPageCount; ++page) {
-        step(QStringLiteral("splash-page-%1").arg(page + 1),
-             [page] {
-                 SplashViewController& splash = SplashViewController::sharedInstance();
-                 splash.splashScollView()->scrollToPage(page, false);
-                 splash.scrollViewDidEndDecelerating();
-             },
-             [this, page] {
-                 return onScreen("SplashViewController") &&
-                        SplashViewController::sharedInstance().splashPageCtl()->currentPage() ==
-                            page;
-             });
+        step(
+            QStringLiteral("splash-page-%1").arg(page + 1),
+            [page] {
+                SplashViewController& splash = SplashViewController::sharedInstance();
+                splash.splashScollView()->scrollToPage(page, false);
+                splash.scrollViewDidEndDecelerating();
+            },
+            [this, page] {
+                return onScreen("SplashViewController") &&
+                       SplashViewController::sharedInstance().splashPageCtl()->currentPage() ==
+                           page;
+            });
     }
-    step(QStringLiteral("registration"), [this] { click(QStringLiteral("registerBtn")); },
-         [this] { return onScreen("PhoneViewController"); });
+    step(
+        QStringLiteral("registration"), [this] { click(QStringLiteral("registerBtn")); },
+        [this] { return onScreen("PhoneViewController"); });
     struct Invalid {
         const char* name;
         QString number;
@@ -124,102 +125,117 @@ void Tour::addSteps() {
              Invalid{"registration-short-password", phone_, QStringLiteral("12345"),
                      QStringLiteral("请输入6位密码")},
          }) {
-        step(QString::fromLatin1(invalid.name),
-             [this, invalid] {
-                 type(QStringLiteral("inputPhone"), invalid.number);
-                 type(QStringLiteral("secretTextField"), invalid.password);
-                 click(QStringLiteral("registerbtn"));
-             },
-             [this, message = invalid.message] { return hudShows(message); });
+        step(
+            QString::fromLatin1(invalid.name),
+            [this, invalid] {
+                type(QStringLiteral("inputPhone"), invalid.number);
+                type(QStringLiteral("secretTextField"), invalid.password);
+                click(QStringLiteral("registerbtn"));
+            },
+            [this, message = invalid.message] { return hudShows(message); });
     }
-    step(QStringLiteral("verification"),
-         [this] {
-             type(QStringLiteral("secretTextField"), kPassword);
-             click(QStringLiteral("registerbtn"));
-         },
-         [this] { return onScreen("IdentifyViewController"); });
-    step(QStringLiteral("address-book"),
-         [this] {
-             type(QStringLiteral("identifyTextField"), QStringLiteral("1234"));
-             click(QStringLiteral("identifyBtn"));
-         },
-         [this] { return onScreen("PhoneIntroViewController"); });
-    step(QStringLiteral("address-book-permission"),
-         [this] { click(QStringLiteral("phoneFriendsBtn")); },
-         [this] { return alertShows(PlatformSetup::kPromptMessage); });
-    step(QStringLiteral("timeline-after-sign-up"),
-         [this] {
-             for (AlertView* alert : delegate_.window()->findChildren<AlertView*>())
-                 if (alert->isVisible()) alert->findChild<QPushButton*>(
-                                             QStringLiteral("alertAction"))->click();
-         },
-         [this] { return onScreen("MainViewController"); });
-    step(QStringLiteral("splash-after-sign-out"),
-         [this] {
-             LogicManager& hub = LogicManager::sharedInstance();
-             hub.setPersistenceData(QVariant(), SettingsKeys::USERID);
-             hub.setPersistenceData(QVariant(), SettingsKeys::apnsToken);
-             delegate_.login();
-         },
-         [this] { return onScreen("SplashViewController"); });
-    step(QStringLiteral("sign-in"), [this] { click(QStringLiteral("OldUserBtnAction")); },
-         [this] { return onScreen("OldUserLoginViewController"); });
-    step(QStringLiteral("sign-in-wrong-password"),
-         [this] {
-             type(QStringLiteral("phoneNum"), phone_);
-             type(QStringLiteral("secretNum"), QStringLiteral("000000"));
-             click(QStringLiteral("loginBtn"));
-         },
-         [this] { return alertShows(QStringLiteral("密码错误")); });
-    step(QStringLiteral("timeline-after-sign-in"),
-         [this] {
-             dismissAlerts();
-             type(QStringLiteral("secretNum"), kPassword);
-             click(QStringLiteral("loginBtn"));
-         },
-         [this] { return onScreen("MainViewController"); });
+    step(
+        QStringLiteral("verification"),
+        [this] {
+            type(QStringLiteral("secretTextField"), kPassword);
+            click(QStringLiteral("registerbtn"));
+        },
+        [this] { return onScreen("IdentifyViewController"); });
+    step(
+        QStringLiteral("address-book"),
+        [this] {
+            type(QStringLiteral("identifyTextField"), QStringLiteral("1234"));
+            click(QStringLiteral("identifyBtn"));
+        },
+        [this] { return onScreen("PhoneIntroViewController"); });
+    step(
+        QStringLiteral("address-book-permission"),
+        [this] { click(QStringLiteral("phoneFriendsBtn")); },
+        [this] { return alertShows(PlatformSetup::kPromptMessage); });
+    step(
+        QStringLiteral("timeline-after-sign-up"),
+        [this] {
+            for (AlertView* alert : delegate_.window()->findChildren<AlertView*>())
+                if (alert->isVisible())
+                    alert->findChild<QPushButton*>(QStringLiteral("alertAction"))->click();
+        },
+        [this] { return onScreen("MainViewController"); });
+    step(
+        QStringLiteral("splash-after-sign-out"),
+        [this] {
+            LogicManager& hub = LogicManager::sharedInstance();
+            hub.setPersistenceData(QVariant(), SettingsKeys::USERID);
+            hub.setPersistenceData(QVariant(), SettingsKeys::apnsToken);
+            delegate_.login();
+        },
+        [this] { return onScreen("SplashViewController"); });
+    step(
+        QStringLiteral("sign-in"), [this] { click(QStringLiteral("OldUserBtnAction")); },
+        [this] { return onScreen("OldUserLoginViewController"); });
+    step(
+        QStringLiteral("sign-in-wrong-password"),
+        [this] {
+            type(QStringLiteral("phoneNum"), phone_);
+            type(QStringLiteral("secretNum"), QStringLiteral("000000"));
+            click(QStringLiteral("loginBtn"));
+        },
+        [this] { return alertShows(QStringLiteral("密码错误")); });
+    step(
+        QStringLiteral("timeline-after-sign-in"),
+        [this] {
+            dismissAlerts();
+            type(QStringLiteral("secretNum"), kPassword);
+            click(QStringLiteral("loginBtn"));
+        },
+        [this] { return onScreen("MainViewController"); });
     auto push = [this](ViewController* screen) {
         if (NavigationController* stack = currentScreen(delegate_.window())->navigationController())
             stack->pushViewController(screen, true);
     };
-    step(QStringLiteral("password-change"), [push] { push(new ChangepwViewController); },
-         [this] { return onScreen("ChangepwViewController"); });
-    step(QStringLiteral("password-changed"),
-         [this] {
-             type(QStringLiteral("currentPWtextFiled"), kPassword);
-             type(QStringLiteral("newPWTextField"), newPassword_);
-             type(QStringLiteral("againPWTextFiled"), newPassword_);
-             click(QStringLiteral("changeBtn"));
-         },
-         [this] { return hudShows(QStringLiteral("修改密码成功")); });
+    step(
+        QStringLiteral("password-change"), [push] { push(new ChangepwViewController); },
+        [this] { return onScreen("ChangepwViewController"); });
+    step(
+        QStringLiteral("password-changed"),
+        [this] {
+            type(QStringLiteral("currentPWtextFiled"), kPassword);
+            type(QStringLiteral("newPWTextField"), newPassword_);
+            type(QStringLiteral("againPWTextFiled"), newPassword_);
+            click(QStringLiteral("changeBtn"));
+        },
+        [this] { return hudShows(QStringLiteral("修改密码成功")); });
     auto onTimeline = [this] { return onScreen("MainViewController"); };
-    step(QStringLiteral("feedback"), [push] { push(new SuggestViewController); },
-         [this] { return onScreen("SuggestViewController"); }, onTimeline);
-    step(QStringLiteral("feedback-sent"),
-         [this] {
-             type(QStringLiteral("suggestField"), QStringLiteral("星笺很好用，希望多一些背景图"));
-             click(QStringLiteral("sendBtn"));
-         },
-         [this] { return hudShows(QStringLiteral("反馈成功，我们会尽快处理")); });
-    step(QStringLiteral("frequent-questions"), [push] { push(new FrequentQuestionViewController); },
-         [this] {
-             const auto* web = find<QTextBrowser>(QStringLiteral("frequentWeb"));
-             return onScreen("FrequentQuestionViewController") && web &&
-                    !web->toPlainText().isEmpty();
-         },
-         onTimeline);
-    step(QStringLiteral("agreement"),
-         [this] {
-             if (NavigationController* stack =
-                     currentScreen(delegate_.window())->navigationController()) {
-                 stack->popViewControllerAnimated(false);
-                 stack->pushViewController(new AgreementViewController, true);
-             }
-         },
-         [this] {
-             const auto* web = find<QTextBrowser>(QStringLiteral("agreementWeb"));
-             return onScreen("AgreementViewController") && web && !web->toPlainText().isEmpty();
-         });
+    step(
+        QStringLiteral("feedback"), [push] { push(new SuggestViewController); },
+        [this] { return onScreen("SuggestViewController"); }, onTimeline);
+    step(
+        QStringLiteral("feedback-sent"),
+        [this] {
+            type(QStringLiteral("suggestField"), QStringLiteral("星笺很好用，希望多一些背景图"));
+            click(QStringLiteral("sendBtn"));
+        },
+        [this] { return hudShows(QStringLiteral("反馈成功，我们会尽快处理")); });
+    step(
+        QStringLiteral("frequent-questions"), [push] { push(new FrequentQuestionViewController); },
+        [this] {
+            const auto* web = find<QTextBrowser>(QStringLiteral("frequentWeb"));
+            return onScreen("FrequentQuestionViewController") && web &&
+                   !web->toPlainText().isEmpty();
+        },
+        onTimeline);
+    step(
+        QStringLiteral("agreement"),
+        [this] {
+            if (NavigationController* stack =
+                    currentScreen(delegate_.window())->navigationController()) {
+                stack->popViewControllerAnimated(false);
+                stack->pushViewController(new AgreementViewController, true);
+            }
+        },
+        [this] {
+            const auto* web = find<QTextBrowser>(QStringLiteral("agreementWeb"));
+            return onScreen("AgreementViewController") && web && !web->toPlainText().isEmpty();
+        });
 }
 
 void Tour::start() {
@@ -231,8 +247,8 @@ void Tour::start() {
         return;
     }
     addSteps();
-    log(QStringLiteral("tour of 星笺 against %1, phone %2").arg(ServerConfig::current().host,
-                                                                  phone_));
+    log(QStringLiteral("tour of 星笺 against %1, phone %2")
+            .arg(ServerConfig::current().host, phone_));
     QTimer::singleShot(0, this, &Tour::runNext);
 }
 
@@ -256,11 +272,11 @@ void Tour::poll() {
         // Let the slide or fade end before the picture is taken.
         QTimer::singleShot(kSettleMillis, this, [this] {
             const Step& done = steps_[next_];
-            const QString file = QStringLiteral("%1-%2.png")
-                                     .arg(next_ + 1, 2, 10, QLatin1Char('0'))
-                                     .arg(done.name);
+            const QString file =
+                QStringLiteral("%1-%2.png").arg(next_ + 1, 2, 10, QLatin1Char('0')).arg(done.name);
             const bool saved = delegate_.window()->grab().save(directory_.filePath(file));
-            log(QStringLiteral("%1 %2 %3").arg(next_ + 1, 2, 10, QLatin1Char('0'))
+            log(QStringLiteral("%1 %2 %3")
+                    .arg(next_ + 1, 2, 10, QLatin1Char('0'))
                     .arg(done.name, saved ? QStringLiteral("ok ") + file
                                           : QStringLiteral("FAILED (picture not saved)")));
             if (!saved) {
@@ -276,8 +292,8 @@ void Tour::poll() {
         ViewController* screen = currentScreen(delegate_.window());
         log(QStringLiteral("%1 %2 FAILED: still on %3")
                 .arg(next_ + 1, 2, 10, QLatin1Char('0'))
-                .arg(current.name, screen ? screen->metaObject()->className()
-                                          : QStringLiteral("no screen")));
+                .arg(current.name,
+                     screen ? screen->metaObject()->className() : QStringLiteral("no screen")));
         delegate_.window()->grab().save(
             directory_.filePath(QStringLiteral("failed-%1.png").arg(current.name)));
         finish(false);

@@ -9,7 +9,9 @@ namespace {
 QPointer<PhoneWindow> current;
 }
 
-PhoneWindow* PhoneWindow::applicationWindow() { return current; }
+PhoneWindow* PhoneWindow::applicationWindow() {
+    return current;
+}
 
 PhoneWindow::PhoneWindow(QWidget* parent) : QWidget(parent) {
     current = this;
@@ -54,6 +56,12 @@ void PhoneWindow::setRootViewController(ViewController* controller, bool withNav
             old->deleteLater();  // a navigation stack lets its shared screens go first
         }
     }
+}
+
+ViewController* PhoneWindow::topViewController() const {
+    if (auto* stack = qobject_cast<NavigationController*>(root_.data()))
+        return stack->topViewController();
+    return qobject_cast<ViewController*>(root_.data());
 }
 
 void PhoneWindow::resizeEvent(QResizeEvent*) {

@@ -19,6 +19,8 @@ class PhoneWindow : public QWidget {
     // The new root replaces the old one, which is deleted (shared screens in it live on).
     void setRootViewController(ViewController* controller, bool withNavigationBar);
     QWidget* rootWidget() const { return root_; }
+    // The screen on top: the root itself, or the top of the root's navigation stack.
+    ViewController* topViewController() const;
     // The application's window (the newest one alive), for overlays that cover it.
     static PhoneWindow* applicationWindow();
 

@@ -20,6 +20,7 @@ class ScriptedServer : public QObject {
     bool waitForClient();
     bool waitForRequests(std::size_t count);
     const std::vector<Package>& requests() const { return requests_; }
+    void clearRequests() { requests_.clear(); }
     int connections() const { return connections_; }
 
     // Writes the bytes and pushes them into the kernel at once.

@@ -22,6 +22,11 @@ SplashViewController& SplashViewController::sharedInstance() {
     return *instance;
 }
 
+QString SplashViewController::pageImageName(int index, int screenHeight) {
+    return (screenHeight > 480 ? QStringLiteral("splash%1") : QStringLiteral("splash-%1"))
+        .arg(index + 1);
+}
+
 SplashViewController::SplashViewController() {
     setObjectName(QStringLiteral("SplashViewController"));
 }
@@ -34,13 +39,11 @@ void SplashViewController::viewDidLoad() {
     splashScollView_ = new PagingScrollView(this);
     splashScollView_->setObjectName(QStringLiteral("splashScollView"));
     splashScollView_->setGeometry(0, 0, screen.width(), screen.height());
-    // The 3.5-inch screen has pictures of its own.
-    const QString pattern =
-        screen.height() > 480 ? QStringLiteral("splash%1") : QStringLiteral("splash-%1");
     for (int i = 0; i < kPageCount; ++i) {
         auto* page = new QLabel;
-        page->setObjectName(pattern.arg(i + 1));
-        page->setPixmap(imageNamed(pattern.arg(i + 1)));
+        const QString name = pageImageName(i, screen.height());
+        page->setObjectName(name);
+        page->setPixmap(imageNamed(name));
         page->setScaledContents(true);
         splashScollView_->addPage(page);
     }
@@ -57,8 +60,7 @@ void SplashViewController::viewDidLoad() {
     splashPageCtl_->setGeometry((screen.width() - dots.width()) / 2, screen.height() - 132,
                                 dots.width(), dots.height());
 
-    registerButton_ =
-        new PillButton(QStringLiteral("加入星笺"), PillButton::Style::Filled, this);
+    registerButton_ = new PillButton(QStringLiteral("加入星笺"), PillButton::Style::Filled, this);
     registerButton_->setObjectName(QStringLiteral("registerBtn"));
     registerButton_->setGeometry(40, screen.height() - 108, screen.width() - 80, 44);
     connect(registerButton_, &QPushButton::clicked, this, &SplashViewController::registerBtn);
@@ -70,9 +72,13 @@ void SplashViewController::viewDidLoad() {
     connect(OldUserBtnAction_, &QPushButton::clicked, this, &SplashViewController::loginBtn);
 }
 
-void SplashViewController::viewWillAppear(bool) { StatusBar::setHidden(true); }
+void SplashViewController::viewWillAppear(bool) {
+    StatusBar::setHidden(true);
+}
 
-void SplashViewController::viewWillDisappear(bool) { StatusBar::setHidden(false); }
+void SplashViewController::viewWillDisappear(bool) {
+    StatusBar::setHidden(false);
+}
 
 void SplashViewController::scrollViewDidEndDecelerating() {
     const int width = splashScollView_->width();

@@ -13,6 +13,8 @@ class SplashViewController : public ViewController {
   public:
     static constexpr int kPageCount = 4;
     static SplashViewController& sharedInstance();
+    // The picture of page 0…3: the 3.5-inch screen (480 points or less) has its own.
+    static QString pageImageName(int index, int screenHeight);
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
