@@ -1,7 +1,7 @@
 #include "toolkit/BounceAnimation.h"
 
-#include <QPointer>
 #include <QParallelAnimationGroup>
+#include <QPointer>
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
 #include <QWidget>

@@ -21,7 +21,9 @@ FieldPointer::FieldPointer(const QString& objectName, int x, QWidget* parent)
     AnimationLeftAndRight(arrow_, x);
 }
 
-void FieldPointer::follow(QLineEdit* field) { field->installEventFilter(this); }
+void FieldPointer::follow(QLineEdit* field) {
+    field->installEventFilter(this);
+}
 
 void FieldPointer::moveBeside(const QWidget* field) {
     auto* move = new QPropertyAnimation(this, "pos", this);

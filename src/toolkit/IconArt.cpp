@@ -223,19 +223,17 @@ const std::map<QString, Art>& catalogue() {
                                                bar.setColorAt(1, kPink);
                                                p.fillRect(QRectF(QPointF(0, 0), s), bar);
                                            }};
-        a[QStringLiteral("img_arrow")] = {QSize(18, 16), [](QPainter& p, const QSizeF& s, bool) {
-                                              // The pointer beside the field being edited.
-                                              p.setPen(Qt::NoPen);
-                                              p.setBrush(kPink);
-                                              p.drawPolygon(QPolygonF(
-                                                  {QPointF(1, s.height() * 0.3),
-                                                   QPointF(s.width() * 0.55, s.height() * 0.3),
-                                                   QPointF(s.width() * 0.55, 1),
-                                                   QPointF(s.width() - 1, s.height() / 2),
-                                                   QPointF(s.width() * 0.55, s.height() - 1),
-                                                   QPointF(s.width() * 0.55, s.height() * 0.7),
-                                                   QPointF(1, s.height() * 0.7)}));
-                                          }};
+        a[QStringLiteral("img_arrow")] = {
+            QSize(18, 16), [](QPainter& p, const QSizeF& s, bool) {
+                // The pointer beside the field being edited.
+                p.setPen(Qt::NoPen);
+                p.setBrush(kPink);
+                p.drawPolygon(QPolygonF(
+                    {QPointF(1, s.height() * 0.3), QPointF(s.width() * 0.55, s.height() * 0.3),
+                     QPointF(s.width() * 0.55, 1), QPointF(s.width() - 1, s.height() / 2),
+                     QPointF(s.width() * 0.55, s.height() - 1),
+                     QPointF(s.width() * 0.55, s.height() * 0.7), QPointF(1, s.height() * 0.7)}));
+            }};
         // The four ways of sharing: a coloured disc with a white glyph each.
         const QSize disc(50, 50);
         auto shareIcon = [&a, disc](const QString& name, const QColor& colour,
@@ -250,11 +248,11 @@ const std::map<QString, Art>& catalogue() {
         auto twoBubbles = [](QPainter& p, const QSizeF& s) {
             p.setPen(Qt::NoPen);
             p.setBrush(Qt::white);
-            p.drawEllipse(QRectF(s.width() * 0.2, s.height() * 0.26, s.width() * 0.4,
-                                 s.height() * 0.32));
+            p.drawEllipse(
+                QRectF(s.width() * 0.2, s.height() * 0.26, s.width() * 0.4, s.height() * 0.32));
             p.setBrush(QColor(255, 255, 255, 200));
-            p.drawEllipse(QRectF(s.width() * 0.42, s.height() * 0.42, s.width() * 0.38,
-                                 s.height() * 0.3));
+            p.drawEllipse(
+                QRectF(s.width() * 0.42, s.height() * 0.42, s.width() * 0.38, s.height() * 0.3));
         };
         shareIcon(QStringLiteral("btn_share_wechat"), QColor(0x2D, 0xB9, 0x5B), twoBubbles);
         shareIcon(QStringLiteral("btn_share_circle"), QColor(0x3A, 0x9B, 0xD9),
@@ -263,7 +261,8 @@ const std::map<QString, Art>& catalogue() {
                       p.setBrush(Qt::NoBrush);
                       const QRectF ring(s.width() * 0.26, s.height() * 0.26, s.width() * 0.48,
                                         s.height() * 0.48);
-                      for (int i = 0; i < 6; ++i) p.drawArc(ring, i * 60 * 16, 40 * 16);
+                      for (int i = 0; i < 6; ++i)
+                          p.drawArc(ring, i * 60 * 16, 40 * 16);
                   });
         shareIcon(QStringLiteral("btn_share_weibo"), QColor(0xE6, 0x16, 0x2D),
                   [](QPainter& p, const QSizeF& s) {

@@ -69,8 +69,8 @@ void paper(QPainter& p, const QSizeF& size) {
     sky.setColorAt(1, QColor(0xFB, 0xD3, 0xE3));
     p.fillRect(QRectF(QPointF(0, 0), size), sky);
     p.setPen(Qt::NoPen);
-    const std::array<QPointF, 6> dots{{{0.12, 0.08}, {0.86, 0.12}, {0.2, 0.42},
-                                       {0.9, 0.38}, {0.08, 0.7}, {0.8, 0.66}}};
+    const std::array<QPointF, 6> dots{
+        {{0.12, 0.08}, {0.86, 0.12}, {0.2, 0.42}, {0.9, 0.38}, {0.08, 0.7}, {0.8, 0.66}}};
     for (std::size_t i = 0; i < dots.size(); ++i) {
         const QPointF centre(dots[i].x() * size.width(), dots[i].y() * size.height());
         const double radius = 18 + static_cast<double>(i % 3) * 10;

@@ -7,27 +7,55 @@
 
 #include <QVariantAnimation>
 
+#include "toolkit/KineticScroller.h"
 #include "toolkit/RefreshControl.h"
 #include "toolkit/TableViewCell.h"
 #include "toolkit/TableViewDataSource.h"
 #include "toolkit/TableViewDelegate.h"
 
 namespace {
-constexpr int kTapSlop = 8;  // a press that moves less than this is a tap
-constexpr double kFrame = 1.0 / 60;
 constexpr double kPullResistance = 0.5;
 constexpr int kPullSettleMillis = 250;
 }  // namespace
 
-TableView::TableView(QWidget* parent) : QAbstractScrollArea(parent) {
+TableView::TableView(QWidget* parent)
+    : QAbstractScrollArea(parent), scroller_(new KineticScroller(this)) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
     verticalScrollBar()->setSingleStep(20);
+    connectScroller();
 }
 
-TableView::~TableView() {
-    MainQueue::shared().cancel(decelerationTimer_);
+TableView::~TableView() = default;
+
+void TableView::setKineticScrolling(bool enabled) {
+    scroller_->setEnabled(enabled);
+}
+bool TableView::isDragging() const {
+    return scroller_->isDragging();
+}
+bool TableView::isDecelerating() const {
+    return scroller_->isDecelerating();
+}
+
+void TableView::connectScroller() {
+    scroller_->offset = [this] { return contentOffset(); };
+    scroller_->setOffset = [this](double y) { setContentOffset(y); };
+    scroller_->tap = [this](const QPoint& at) {
+        if (!delegate_) return;
+        if (const auto indexPath = indexPathForRowAtPoint(at))
+            delegate_->didSelectRowAtIndexPath(*this, *indexPath);
+    };
+    scroller_->willBeginDragging = [this] { beginDrag(); };
+    scroller_->dragged = [this](double travel) { dragBy(travel); };
+    scroller_->released = [this] { return endDrag(); };
+    scroller_->didEndDragging = [this](bool decelerate) {
+        if (delegate_) delegate_->scrollViewDidEndDragging(*this, decelerate);
+    };
+    scroller_->didEndDecelerating = [this] {
+        if (delegate_) delegate_->scrollViewDidEndDecelerating(*this);
+    };
 }
 
 int TableView::numberOfRowsInSection(int section) const {
@@ -76,17 +104,11 @@ void TableView::updateScrollRange() {
 }
 
 TableViewCell* TableView::dequeueReusableCellWithIdentifier(const QString& identifier) {
-    auto it = pool_.find(identifier);
-    if (it == pool_.end() || it->empty()) return nullptr;
-    TableViewCell* cell = it->back();
-    it->pop_back();
-    cell->prepareForReuse();
-    return cell;
+    return static_cast<TableViewCell*>(pool_.dequeue(identifier));
 }
 
 void TableView::recycle(TableViewCell* cell) {
-    cell->hide();
-    pool_[cell->reuseIdentifier()].push_back(cell);
+    pool_.recycle(cell);
 }
 
 std::optional<std::size_t> TableView::rowIndex(const IndexPath& indexPath) const {
@@ -165,7 +187,7 @@ void TableView::layoutVisibleRows() {
         if (appearing) {
             cell = dataSource_ ? dataSource_->cellForRowAtIndexPath(*this, indexPath) : nullptr;
             if (!cell) continue;
-            knownCells_.insert(cell, true);
+            pool_.noteShown(cell);
             if (cell->parentWidget() != viewport()) cell->setParent(viewport());
             visible_.emplace(indexPath, cell);
         }
@@ -223,67 +245,20 @@ void TableView::scrollContentsBy(int, int) {
 }
 
 bool TableView::viewportEvent(QEvent* event) {
-    switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton) break;
-            const bool wasDecelerating = isDecelerating();
-            stopDeceleration();
-            pressed_ = true;
-            moved_ = wasDecelerating;  // a touch that stops a flick is not a tap
-            pressPosition_ = mouse->position().toPoint();
-            break;
-        }
-        case QEvent::MouseMove: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (!pressed_) break;
-            if (!moved_ &&
-                (mouse->position().toPoint() - pressPosition_).manhattanLength() > kTapSlop) {
-                moved_ = true;
-                if (kinetic_) beginDrag();
-            }
-            if (dragging_) dragTo(mouse->position().toPoint());
-            break;
-        }
-        case QEvent::MouseButtonRelease: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton || !pressed_) break;
-            pressed_ = false;
-            if (dragging_) {
-                dragTo(mouse->position().toPoint());
-                endDrag();
-            } else if (!moved_ && delegate_) {
-                if (const auto indexPath = indexPathForRowAtPoint(mouse->position().toPoint()))
-                    delegate_->didSelectRowAtIndexPath(*this, *indexPath);
-            }
-            break;
-        }
-        default:
-            break;
-    }
+    scroller_->handle(event);
     return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TableView::beginDrag() {
-    dragging_ = true;
     if (pullAnimation_) pullAnimation_->stop();
     dragStartOffset_ = contentOffset();
     dragStartPull_ = pull_;
-    lastDragY_ = pressPosition_.y();
-    lastDragTime_ = MainQueue::shared().now();
-    velocity_ = 0;
     if (delegate_) delegate_->scrollViewWillBeginDragging(*this);
 }
 
-void TableView::dragTo(const QPoint& position) {
-    const double now = MainQueue::shared().now();
-    const double dt = now - lastDragTime_;
-    if (dt > 0) velocity_ = (lastDragY_ - position.y()) / dt;
-    lastDragY_ = position.y();
-    lastDragTime_ = now;
+void TableView::dragBy(double travel) {
     // Where the finger puts the top of the rows; above 0 only with a refresh control, and
     // then at half the finger's speed.
-    const double travel = pressPosition_.y() - position.y();
     const double wanted = dragStartOffset_ - dragStartPull_ / kPullResistance + travel;
     if (wanted >= 0 || !refreshControl_) {
         setPull(0);
@@ -294,33 +269,14 @@ void TableView::dragTo(const QPoint& position) {
     }
 }
 
-void TableView::endDrag() {
-    dragging_ = false;
-    if (pull_ > 0) {
-        // Let go while pulled: refresh, or fall back.
-        if (delegate_) delegate_->scrollViewDidEndDragging(*this, false);
-        if (!refreshControl_->isRefreshing() && pull_ >= RefreshControl::kTriggerDistance)
-            refreshControl_->beginRefreshing();
-        animatePullTo(refreshControl_->isRefreshing() ? RefreshControl::kTriggerDistance : 0);
-        return;
-    }
-    const bool decelerate = std::abs(velocity_) >= kStopSpeed;
-    if (delegate_) delegate_->scrollViewDidEndDragging(*this, decelerate);
-    if (!decelerate) return;
-    decelerationTimer_ = MainQueue::shared().every(
-        kFrame, [this] { decelerationStep(); }, this);
-}
-
-void TableView::decelerationStep() {
-    const double before = contentOffset();
-    const double target = before + velocity_ * kFrame;
-    setContentOffset(target);
-    velocity_ *= std::pow(kDecelerationPerSecond, kFrame);
-    const bool atEdge = contentOffset() == before || std::abs(contentOffset() - target) >= 1;
-    if (std::abs(velocity_) < kStopSpeed || atEdge) {
-        stopDeceleration();
-        if (delegate_) delegate_->scrollViewDidEndDecelerating(*this);
-    }
+bool TableView::endDrag() {
+    if (pull_ <= 0) return false;
+    // Let go while pulled: refresh, or fall back.
+    if (delegate_) delegate_->scrollViewDidEndDragging(*this, false);
+    if (!refreshControl_->isRefreshing() && pull_ >= RefreshControl::kTriggerDistance)
+        refreshControl_->beginRefreshing();
+    animatePullTo(refreshControl_->isRefreshing() ? RefreshControl::kTriggerDistance : 0);
+    return true;
 }
 
 void TableView::setRefreshControl(RefreshControl* control) {
@@ -331,7 +287,7 @@ void TableView::setRefreshControl(RefreshControl* control) {
     control->lower();
     control->show();
     connect(control, &RefreshControl::refreshingEnded, this, [this] {
-        if (!dragging_) animatePullTo(0);
+        if (!scroller_->isDragging()) animatePullTo(0);
     });
     if (!pullAnimation_) {
         pullAnimation_ = new QVariantAnimation(this);
@@ -359,9 +315,4 @@ void TableView::animatePullTo(double pull) {
     pullAnimation_->setStartValue(pull_);
     pullAnimation_->setEndValue(pull);
     pullAnimation_->start();
-}
-
-void TableView::stopDeceleration() {
-    MainQueue::shared().cancel(decelerationTimer_);
-    decelerationTimer_ = 0;
 }

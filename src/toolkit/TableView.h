@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "core/MainQueue.h"
+#include "toolkit/CellPool.h"
 #include "toolkit/IndexPath.h"
 
+class KineticScroller;
 class QVariantAnimation;
 class RefreshControl;
 class TableViewCell;
@@ -50,13 +52,9 @@ class TableView : public QAbstractScrollArea {
 
     // Drag-to-scroll with a flick, as on a touch screen (on the one clock); reports the drag
     // life cycle to the delegate.
-    void setKineticScrolling(bool enabled) { kinetic_ = enabled; }
-    bool isDragging() const { return dragging_; }
-    bool isDecelerating() const { return decelerationTimer_ != 0; }
-
-    // A flick lets go at the finger's speed and slows by this factor every second.
-    static constexpr double kDecelerationPerSecond = 0.05;
-    static constexpr double kStopSpeed = 20;  // points per second
+    void setKineticScrolling(bool enabled);
+    bool isDragging() const;
+    bool isDecelerating() const;
 
     // Pull-to-refresh: dragging down past the top pulls the rows down (at half the finger's
     // speed); letting go more than the control's trigger distance down starts a refresh, and
@@ -68,7 +66,7 @@ class TableView : public QAbstractScrollArea {
 
     // How many distinct cells the table has been given: a screenful and a few more, however
     // long the list, when the data source reuses cells.
-    int cellsCreated() const { return static_cast<int>(knownCells_.size()); }
+    int cellsCreated() const { return pool_.cellsCreated(); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -91,11 +89,10 @@ class TableView : public QAbstractScrollArea {
     void layoutVisibleRows();
     void recycle(TableViewCell* cell);
     void updateScrollRange();
+    void connectScroller();
     void beginDrag();
-    void dragTo(const QPoint& position);
-    void endDrag();
-    void decelerationStep();
-    void stopDeceleration();
+    void dragBy(double travel);
+    bool endDrag();
     // Top of the rows in view coordinates: the offset, less any pull.
     double viewTop() const { return contentOffset() - pull_; }
     void setPull(double pull);
@@ -109,18 +106,9 @@ class TableView : public QAbstractScrollArea {
     double contentHeight_ = 0;
     std::map<IndexPath, TableViewCell*> visible_;
     std::map<int, QWidget*> visibleHeaders_;
-    QHash<QString, std::vector<TableViewCell*>> pool_;
-    QHash<TableViewCell*, bool> knownCells_;
-    bool kinetic_ = false;
-    QPoint pressPosition_;
-    bool pressed_ = false;
-    bool moved_ = false;
-    bool dragging_ = false;
+    CellPool pool_;
+    KineticScroller* scroller_;
     double dragStartOffset_ = 0;
-    double lastDragY_ = 0;
-    double lastDragTime_ = 0;
-    double velocity_ = 0;  // points per second, positive when the content moves up
-    MainQueue::TimerId decelerationTimer_ = 0;
     RefreshControl* refreshControl_ = nullptr;
     double pull_ = 0;
     double dragStartPull_ = 0;

@@ -1,18 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QWidget>
+#include "toolkit/ReusableCell.h"
 
-// A row's widget. Cells leave the screen into a pool keyed by their reuse identifier and
-// come back for other rows, so only the visible rows ever exist as widgets.
-class TableViewCell : public QWidget {
+// A row's widget.
+class TableViewCell : public ReusableCell {
     Q_OBJECT
   public:
-    explicit TableViewCell(QString reuseIdentifier, QWidget* parent = nullptr);
-    const QString& reuseIdentifier() const { return reuseIdentifier_; }
-    // Called when the cell is taken from the pool for another row.
-    virtual void prepareForReuse() {}
-
-  private:
-    QString reuseIdentifier_;
+    using ReusableCell::ReusableCell;
 };

@@ -9,6 +9,5 @@ class TextField : public QLineEdit {
     Q_OBJECT
   public:
     enum Option { Plain = 0, Secure = 1, Numeric = 2 };
-    TextField(const QString& objectName, const QString& placeholder, int options,
-              QWidget* parent);
+    TextField(const QString& objectName, const QString& placeholder, int options, QWidget* parent);
 };

@@ -1,4 +1,0 @@
-#include "toolkit/TableViewCell.h"
-
-TableViewCell::TableViewCell(QString reuseIdentifier, QWidget* parent)
-    : QWidget(parent), reuseIdentifier_(std::move(reuseIdentifier)) {}
