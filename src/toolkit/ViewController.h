@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "toolkit/NavigationItem.h"
@@ -10,6 +11,8 @@ class NavigationController;
 class ViewController : public QWidget {
     Q_OBJECT
   public:
+    static constexpr int kPresentMillis = 350;
+
     explicit ViewController(QWidget* parent = nullptr);
 
     NavigationItem& navigationItem() { return navigationItem_; }
@@ -26,6 +29,13 @@ class ViewController : public QWidget {
     void setShared(bool shared) { shared_ = shared; }
     bool isShared() const { return shared_; }
 
+    // Shows the screen over the whole window, in a navigation stack of its own, sliding up
+    // from the bottom (0.35 s on the clock). The presented screen belongs to its stack.
+    void presentViewController(ViewController* controller, bool animated);
+    // Slides the presented screen (or, called on it, this one) down and away.
+    void dismissViewControllerAnimated(bool animated);
+    ViewController* presentedViewController() const { return presented_; }
+
     virtual void viewDidLoad() {}
     virtual void viewWillAppear(bool animated) { (void)animated; }
     virtual void viewDidAppear(bool animated) { (void)animated; }
@@ -38,5 +48,8 @@ class ViewController : public QWidget {
   private:
     NavigationItem navigationItem_;
     bool loaded_ = false;
+    QPointer<ViewController> presented_;
+    QPointer<NavigationController> presentedStack_;
+    QPointer<ViewController> presenting_;
     bool shared_ = false;
 };

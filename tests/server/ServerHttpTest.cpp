@@ -119,3 +119,11 @@ TEST_F(ServerHttp, SecretPagesEscapeEveryText) {
         EXPECT_EQ(missing->status, 404) << target;
     }
 }
+
+TEST_F(ServerHttp, InvitationsLinkToADownloadPage) {
+    auto page = web().Get("/download");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->status, 200);
+    EXPECT_NE(page->body.find("星笺"), std::string::npos);
+    EXPECT_EQ(page->get_header_value("Content-Type"), "text/html; charset=utf-8");
+}
