@@ -39,11 +39,13 @@ long statusKb(const char* key) {
     return -1;
 }
 
+// Watches every widget: the window itself is not painted when its screens cover it.
 class FirstPaint : public QObject {
   public:
-    using QObject::QObject;
+    FirstPaint(QWidget* window) : QObject(window), window_(window) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !reported_) {
+        if (event->type() == QEvent::Paint && !reported_ && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_) {
             reported_ = true;
             // Report once the paint is done.
             QTimer::singleShot(0, this, [] {
@@ -70,6 +72,7 @@ class FirstPaint : public QObject {
     }
 
   private:
+    QWidget* window_;
     bool reported_ = false;
 };
 
@@ -80,7 +83,7 @@ namespace StartupProbe {
 void markProcessStart() { mainEntered = std::chrono::system_clock::now(); }
 
 void reportFirstPaint(QWidget* window) {
-    window->installEventFilter(new FirstPaint(window));
+    qApp->installEventFilter(new FirstPaint(window));
 }
 
 }  // namespace StartupProbe
