@@ -4,6 +4,9 @@
 #include <QLabel>
 
 #include "toolkit/ImageBlur.h"
+#include "toolkit/GridView.h"
+#include "toolkit/GridViewCell.h"
+#include "toolkit/GridViewDataSource.h"
 #include "toolkit/TableView.h"
 #include "toolkit/TableViewCell.h"
 #include "toolkit/TableViewDataSource.h"
@@ -74,6 +77,51 @@ void BM_ReloadTenThousandRows(benchmark::State& state) {
         table.reloadData();
 }
 BENCHMARK(BM_ReloadTenThousandRows)->Unit(benchmark::kMicrosecond);
+
+// 10,000 collected secrets, two tiles a row, each row its own section.
+class Tiles : public GridViewDataSource, public GridViewDelegate {
+  public:
+    int numberOfSectionsInGridView(GridView&) override { return 5000; }
+    int numberOfItemsInSection(GridView&, int) override { return 2; }
+    GridViewCell* cellForItemAtIndexPath(GridView& grid, const IndexPath&) override {
+        GridViewCell* cell = grid.dequeueReusableCellWithReuseIdentifier(QStringLiteral("tile"));
+        return cell ? cell : new GridViewCell(QStringLiteral("tile"));
+    }
+    QRectF frameForItemAtIndexPath(GridView&, const IndexPath& at, const QRectF&) override {
+        return {at.row * 160.0, at.section * 160.0, 160, 160};
+    }
+};
+
+void BM_ScrollTenThousandTiles(benchmark::State& state) {
+    Tiles tiles;
+    GridView grid;
+    grid.setDataSource(&tiles);
+    grid.setDelegate(&tiles);
+    grid.setFlowLayout({QSizeF(155, 160), 0, 0});
+    grid.resize(320, 504);
+    grid.show();
+    grid.reloadData();
+    for (auto _ : state) {
+        for (double y = 0; y < grid.contentHeight(); y += 100)
+            grid.setContentOffset(y);
+        grid.setContentOffset(0);
+    }
+    state.counters["cells"] = grid.cellsCreated();
+    state.counters["steps"] = grid.contentHeight() / 100;
+}
+BENCHMARK(BM_ScrollTenThousandTiles)->Unit(benchmark::kMillisecond);
+
+void BM_ReloadTenThousandTiles(benchmark::State& state) {
+    Tiles tiles;
+    GridView grid;
+    grid.setDataSource(&tiles);
+    grid.setDelegate(&tiles);
+    grid.resize(320, 504);
+    grid.show();
+    for (auto _ : state)
+        grid.reloadData();
+}
+BENCHMARK(BM_ReloadTenThousandTiles)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
