@@ -24,17 +24,10 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 rm -rf "$home"
 mkdir -p "$data" "$home"
-ready_file=$(mktemp)
-"$root/build/default/xingjian-server" --data "$data" --demo \
-    --tcp-port 0 --http-port 0 --web-port 0 >"$ready_file" 2>"$root/build/run-server.log" &
-server_pid=$!
-trap 'kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null; rm -f "$ready_file"' EXIT
-for _ in $(seq 1 300); do
-    grep -q '^ready ' "$ready_file" && break
-    kill -0 "$server_pid" 2>/dev/null || { cat "$root/build/run-server.log"; exit 1; }
-    sleep 0.1
-done
-read -r tcp http web < <(sed -E 's/^ready tcp=([0-9]+) http=([0-9]+) web=([0-9]+)$/\1 \2 \3/' "$ready_file")
+source scripts/dev-server.sh
+server_pid=
+trap 'if [ -n "$server_pid" ]; then kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null; fi' EXIT
+start_dev_server "$root/build/default/xingjian-server" "$data" "$root/build/run-server.log"
 echo "Development server: tcp $tcp, http $http, web $web (demo code 1234, demo address book $data/demo-contacts.vcf)"
 
 "$root/build/default/xingjian" --home "$home" --server 127.0.0.1 \

@@ -54,7 +54,8 @@ void AppDelegate::login() {
     if (!userId.isEmpty())
         MainViewController::showAsRoot();
     else
-        LogicManager::sharedInstance().setRootViewContrller(&SplashViewController::sharedInstance());
+        LogicManager::sharedInstance().setRootViewContrller(
+            &SplashViewController::sharedInstance());
 }
 
 void AppDelegate::initApplication() {
@@ -97,9 +98,13 @@ void AppDelegate::didReceiveRemoteNotification(const QVariantMap& payload) {
         qInfo("key: %s, value: %s", qPrintable(it.key()), qPrintable(it.value().toString()));
 }
 
-void AppDelegate::applicationWillEnterForeground() { Badge::setApplicationIconBadgeNumber(3); }
+void AppDelegate::applicationWillEnterForeground() {
+    Badge::setApplicationIconBadgeNumber(3);
+}
 
-void AppDelegate::applicationDidBecomeActive() { Badge::setApplicationIconBadgeNumber(0); }
+void AppDelegate::applicationDidBecomeActive() {
+    Badge::setApplicationIconBadgeNumber(0);
+}
 
 bool AppDelegate::openURL(const QUrl& url) {
     if (url.toString(QUrl::FullyEncoded).startsWith(QLatin1String("wb"))) {
@@ -107,9 +112,8 @@ bool AppDelegate::openURL(const QUrl& url) {
             LogicManager::sharedInstance().didReceiveWeiboResponse(response);
         });
     }
-    return WXApi::handleOpenURL(url, [this](const SendMessageToWXResp& response) {
-        onResp(response);
-    });
+    return WXApi::handleOpenURL(url,
+                                [this](const SendMessageToWXResp& response) { onResp(response); });
 }
 
 void AppDelegate::onResp(const SendMessageToWXResp& response) {
@@ -122,8 +126,8 @@ void AppDelegate::followApplicationState() {
     // suspended, on a phone) is entering the foreground.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this, previous = qGuiApp->applicationState()](Qt::ApplicationState state) mutable {
-                const bool wasAway = previous == Qt::ApplicationHidden ||
-                                     previous == Qt::ApplicationSuspended;
+                const bool wasAway =
+                    previous == Qt::ApplicationHidden || previous == Qt::ApplicationSuspended;
                 previous = state;
                 switch (state) {
                     case Qt::ApplicationActive:
@@ -131,8 +135,10 @@ void AppDelegate::followApplicationState() {
                         applicationDidBecomeActive();
                         break;
                     case Qt::ApplicationInactive:
-                        if (wasAway) applicationWillEnterForeground();
-                        else applicationWillResignActive();
+                        if (wasAway)
+                            applicationWillEnterForeground();
+                        else
+                            applicationWillResignActive();
                         break;
                     case Qt::ApplicationHidden:
                     case Qt::ApplicationSuspended:

@@ -22,9 +22,8 @@ double processStartEpochSeconds() {
     if (fields.size() < 20) return 0;
     const double startTicks = fields.at(19).toDouble();  // field 22: starttime
     const double upSeconds = uptime.readAll().split(' ').value(0).toDouble();
-    const double now = std::chrono::duration<double>(
-                           std::chrono::system_clock::now().time_since_epoch())
-                           .count();
+    const double now =
+        std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
     const double ticksPerSecond = 100;  // USER_HZ on Linux
     return now - upSeconds + startTicks / ticksPerSecond;
 }
@@ -33,9 +32,8 @@ long statusKb(const char* key) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key)) return line.mid(static_cast<int>(qstrlen(key))).trimmed().split(' ')
-                                              .value(0)
-                                              .toLong();
+        if (line.startsWith(key))
+            return line.mid(static_cast<int>(qstrlen(key))).trimmed().split(' ').value(0).toLong();
     return -1;
 }
 
@@ -54,16 +52,17 @@ class FirstPaint : public QObject {
                     std::chrono::duration<double, std::milli>(now - mainEntered).count();
                 const double start = processStartEpochSeconds();
                 const double sinceStart =
-                    start > 0 ? (std::chrono::duration<double>(now.time_since_epoch()).count() -
-                                 start) * 1000
-                              : -1;
+                    start > 0
+                        ? (std::chrono::duration<double>(now.time_since_epoch()).count() - start) *
+                              1000
+                        : -1;
                 const long long epochUs =
                     std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch())
                         .count();
-                std::printf("first-paint epoch-us=%lld since-exec-ms=%.1f since-main-ms=%.1f "
-                            "rss-kb=%ld hwm-kb=%ld\n",
-                            epochUs, sinceStart, sinceMain, statusKb("VmRSS:"),
-                            statusKb("VmHWM:"));
+                std::printf(
+                    "first-paint epoch-us=%lld since-exec-ms=%.1f since-main-ms=%.1f "
+                    "rss-kb=%ld hwm-kb=%ld\n",
+                    epochUs, sinceStart, sinceMain, statusKb("VmRSS:"), statusKb("VmHWM:"));
                 std::fflush(stdout);
                 QApplication::exit(0);
             });
@@ -80,7 +79,9 @@ class FirstPaint : public QObject {
 
 namespace StartupProbe {
 
-void markProcessStart() { mainEntered = std::chrono::system_clock::now(); }
+void markProcessStart() {
+    mainEntered = std::chrono::system_clock::now();
+}
 
 void reportFirstPaint(QWidget* window) {
     qApp->installEventFilter(new FirstPaint(window));

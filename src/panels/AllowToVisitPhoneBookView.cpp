@@ -34,9 +34,9 @@ AllowToVisitPhoneBookView::AllowToVisitPhoneBookView(QWidget* parent) : QWidget(
              QRect(24, 108, 242, 40));
     addLabel(this, QStringLiteral("下次询问时选择「允许」，就能和闺蜜们在一起啦。"), 0,
              QRect(24, 152, 242, 40));
-    okBtn_ = CustomButton::buttonWithRect(QRect(20, 206, 250, 48), QString(),
-                                          QStringLiteral("btn_ok_n"), QStringLiteral("btn_ok_h"),
-                                          this);
+    okBtn_ =
+        CustomButton::buttonWithRect(QRect(20, 206, 250, 48), QString(), QStringLiteral("btn_ok_n"),
+                                     QStringLiteral("btn_ok_h"), this);
     okBtn_->setObjectName(QStringLiteral("okBtn"));
     okBtn_->addButtionAction([this] { okBtnAction(); });
     awakeFromNib();

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
 
-class QLabel;
+#include "panels/ShareCard.h"
 
 // The panel with the four ways of sharing one secret. The timeline's row actions set the
 // callbacks; each is optional.
-class CellShareView : public QWidget {
+class CellShareView : public ShareCard {
     Q_OBJECT
   public:
     static inline const QString kTitle = QStringLiteral("分享这条秘密");
@@ -25,7 +24,4 @@ class CellShareView : public QWidget {
     void messageBtnAction();
     // Slides away to the left while the overlay fades, then the overlay is gone.
     void closeBtnAction();
-
-  private:
-    QLabel* titleLabel_;
 };

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
 
-class QLabel;
+#include "panels/ShareCard.h"
 
 // The panel that invites friends to the app through WeChat, the WeChat timeline, Weibo or a
 // text message (which the opener handles).
-class InviteFriends : public QWidget {
+class InviteFriends : public ShareCard {
     Q_OBJECT
   public:
     static inline const QString kTitle = QStringLiteral("邀请闺蜜一起玩");
@@ -30,7 +29,4 @@ class InviteFriends : public QWidget {
     void inviteMessage();
     // Removes the overlay at once.
     void btnClose();
-
-  private:
-    QLabel* inviteLabel_;
 };

@@ -34,7 +34,8 @@ struct PanelRule {
 const std::map<int32_t, PanelRule>& rules() {
     static const std::map<int32_t, PanelRule> table{
         {ShareBlurView::kCellShare, {Placement::Centred, Appearance::Bounce, Dismissal::SlideLeft}},
-        {ShareBlurView::kMainAgainst, {Placement::Centred, Appearance::SpringX, Dismissal::FadeOut}},
+        {ShareBlurView::kMainAgainst,
+         {Placement::Centred, Appearance::SpringX, Dismissal::FadeOut}},
         {ShareBlurView::kWhoSeeSecret,
          {Placement::WhoSeeFrame, Appearance::None, Dismissal::RemoveNow}},
         {ShareBlurView::kNavSetting,
@@ -43,8 +44,10 @@ const std::map<int32_t, PanelRule>& rules() {
          {Placement::Centred, Appearance::Bounce, Dismissal::OverlayOnly}},
         {ShareBlurView::kReportReason,
          {Placement::ReportFrame, Appearance::SpringY, Dismissal::SlideDown}},
-        {ShareBlurView::kLogout, {Placement::LogoutFrame, Appearance::Bounce, Dismissal::RemoveNow}},
-        {ShareBlurView::kClearMark, {Placement::Centred, Appearance::Bounce, Dismissal::OverlayOnly}},
+        {ShareBlurView::kLogout,
+         {Placement::LogoutFrame, Appearance::Bounce, Dismissal::RemoveNow}},
+        {ShareBlurView::kClearMark,
+         {Placement::Centred, Appearance::Bounce, Dismissal::OverlayOnly}},
         {ShareBlurView::kTips, {Placement::Tips, Appearance::None, Dismissal::TapsOff}},
         {ShareBlurView::kAllowPhoneBook,
          {Placement::Centred, Appearance::None, Dismissal::FadeOut}},
@@ -96,8 +99,8 @@ ShareBlurView* ShareBlurView::show(QWidget* view, int32_t type) {
 
 ShareBlurView* ShareBlurView::show(const QImage& image, int32_t type) {
     QWidget* window = PhoneWindow::applicationWindow();
-    const QRect frame = window ? window->rect() : QRect(0, 0, PhoneWindow::kWidth,
-                                                        PhoneWindow::kHeight);
+    const QRect frame =
+        window ? window->rect() : QRect(0, 0, PhoneWindow::kWidth, PhoneWindow::kHeight);
     auto* overlay = new ShareBlurView(frame, window);
     // Nothing to blur: the overlay still covers the window, black and without a panel.
     overlay->shareBlurWithImage(image, image.isNull() ? 0 : type);
@@ -200,9 +203,8 @@ void ShareBlurView::placePanel() {
 }
 
 void ShareBlurView::addCloseButton(const QPoint& at) {
-    CustomButton* close = CustomButton::buttonWithRect(QRect(at, QSize(44, 44)), QString(),
-                                                       QStringLiteral("btn_close_n"), QString(),
-                                                       this);
+    CustomButton* close = CustomButton::buttonWithRect(
+        QRect(at, QSize(44, 44)), QString(), QStringLiteral("btn_close_n"), QString(), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->addButtionAction([this] { tapAction(); });
     close->show();
@@ -219,7 +221,9 @@ void ShareBlurView::setTipsHeight(int32_t tipsHeight) {
     if (type_ == kTips && panel_) panel_->move(0, tipsHeight);
 }
 
-CellShareView* ShareBlurView::cellShare() const { return qobject_cast<CellShareView*>(panel_); }
+CellShareView* ShareBlurView::cellShare() const {
+    return qobject_cast<CellShareView*>(panel_);
+}
 
 InviteFriends* ShareBlurView::inviteNavSetting() const {
     return qobject_cast<InviteFriends*>(panel_);
@@ -289,7 +293,9 @@ void ShareBlurView::removeFromSuperview() {
     deleteLater();
 }
 
-void ShareBlurView::mousePressEvent(QMouseEvent* event) { pressPos_ = event->pos(); }
+void ShareBlurView::mousePressEvent(QMouseEvent* event) {
+    pressPos_ = event->pos();
+}
 
 void ShareBlurView::mouseReleaseEvent(QMouseEvent* event) {
     // A tap on the dark area, not a drag and not on the panel.

@@ -23,8 +23,7 @@ const std::array<Way, 4> kWays{{
 
 }  // namespace
 
-ShareButtonRow::ShareButtonRow(const QStringList& buttonNames, QWidget* parent)
-    : QWidget(parent) {
+ShareButtonRow::ShareButtonRow(const QStringList& buttonNames, QWidget* parent) : QWidget(parent) {
     const int slot = 64;
     resize(slot * static_cast<int>(kWays.size()), kHeight);
     for (std::size_t i = 0; i < kWays.size(); ++i) {

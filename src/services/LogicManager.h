@@ -55,6 +55,8 @@ class LogicManager : public WBHttpRequestDelegate {
     // Alerts with one button; shown by the installed presenter.
     void showAlertWithTitle(const QString& title, const QString& message,
                             const QString& actionText);
+    // The plain alert: no title, the button "确定".
+    void showAlertWithMessage(const QString& message);
     // Borrowed; nullptr goes back to the built-in recording presenter.
     void setAlertPresenter(AlertPresenter* presenter);
     RecordingAlertPresenter& recordingAlertPresenter() { return *recorder_; }

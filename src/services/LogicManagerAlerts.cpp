@@ -27,3 +27,7 @@ bool LogicManager::handleSocketResult(uint32_t result, int32_t errorCode) {
     if (!message.isEmpty()) showAlertWithTitle(QString(), message, QStringLiteral("确定"));
     return false;
 }
+
+void LogicManager::showAlertWithMessage(const QString& message) {
+    showAlertWithTitle(QString(), message, QStringLiteral("确定"));
+}

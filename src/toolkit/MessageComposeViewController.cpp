@@ -14,20 +14,24 @@ namespace {
 bool deviceCanSendText = true;
 }
 
-bool MessageComposeViewController::canSendText() { return deviceCanSendText; }
-void MessageComposeViewController::setCanSendText(bool can) { deviceCanSendText = can; }
+bool MessageComposeViewController::canSendText() {
+    return deviceCanSendText;
+}
+void MessageComposeViewController::setCanSendText(bool can) {
+    deviceCanSendText = can;
+}
 
 MessageComposeViewController::MessageComposeViewController()
     : recipientsField_(new QLineEdit(this)), bodyView_(new QTextEdit(this)) {
     setObjectName(QStringLiteral("MessageComposeViewController"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("MessageComposeViewController { background: white; }"));
+    setBackgroundColor(Qt::white);
     navigationItem().setTitleString(QStringLiteral("新信息"));
-    navigationItem().setLeftBarButtonItem(QString(), QString(), QStringLiteral("取消"), {},
-                                          [this] { cancel(); })
+    navigationItem()
+        .setLeftBarButtonItem(QString(), QString(), QStringLiteral("取消"), {},
+                              [this] { cancel(); })
         ->setObjectName(QStringLiteral("cancelButton"));
-    navigationItem().setRightBarButtonItem(QString(), QString(), QStringLiteral("发送"), {},
-                                           [this] { send(); })
+    navigationItem()
+        .setRightBarButtonItem(QString(), QString(), QStringLiteral("发送"), {}, [this] { send(); })
         ->setObjectName(QStringLiteral("sendButton"));
 
     auto* to = new QLabel(QStringLiteral("收件人："), this);
@@ -53,8 +57,12 @@ MessageComposeViewController::MessageComposeViewController()
     layout->addWidget(bodyView_, 1);
 }
 
-void MessageComposeViewController::setBody(const QString& body) { bodyView_->setPlainText(body); }
-QString MessageComposeViewController::body() const { return bodyView_->toPlainText(); }
+void MessageComposeViewController::setBody(const QString& body) {
+    bodyView_->setPlainText(body);
+}
+QString MessageComposeViewController::body() const {
+    return bodyView_->toPlainText();
+}
 
 void MessageComposeViewController::setRecipients(const QStringList& recipients) {
     recipientsField_->setText(recipients.join(QStringLiteral(", ")));
@@ -67,14 +75,12 @@ QStringList MessageComposeViewController::recipients() const {
     return list;
 }
 
-QUrl MessageComposeViewController::messageUrl(const QStringList& recipients,
-                                              const QString& body) {
+QUrl MessageComposeViewController::messageUrl(const QStringList& recipients, const QString& body) {
     QUrl url;
     url.setScheme(QStringLiteral("sms"));
     url.setPath(recipients.join(QLatin1Char(',')));
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("body"),
-                       QString::fromUtf8(QUrl::toPercentEncoding(body)));
+    query.addQueryItem(QStringLiteral("body"), QString::fromUtf8(QUrl::toPercentEncoding(body)));
     url.setQuery(query.query(QUrl::FullyEncoded), QUrl::StrictMode);
     return url;
 }
@@ -83,7 +89,9 @@ void MessageComposeViewController::send() {
     finish(UrlOpener::openURL(messageUrl(recipients(), body())) ? Result::Sent : Result::Failed);
 }
 
-void MessageComposeViewController::cancel() { finish(Result::Cancelled); }
+void MessageComposeViewController::cancel() {
+    finish(Result::Cancelled);
+}
 
 void MessageComposeViewController::finish(Result result) {
     if (messageComposeDelegate)

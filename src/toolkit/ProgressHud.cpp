@@ -50,6 +50,14 @@ void ProgressHud::setLabelText(const QString& text) {
     update();
 }
 
+ProgressHud* ProgressHud::showHUDAddedTo(QWidget* view, const QString& text) {
+    auto* hud = new ProgressHud(view);
+    hud->setMode(Mode::Indeterminate);
+    hud->setLabelText(text);
+    hud->show(true);
+    return hud;
+}
+
 void ProgressHud::flash(Mode mode, const QString& text, double hideAfter,
                         std::function<void()> complete) {
     setMode(mode);

@@ -19,6 +19,8 @@ class ProgressHud : public QWidget {
     static constexpr int kFadeMillis = 300;
 
     explicit ProgressHud(QWidget* host);
+    // showHUDAddedTo:animated: a new overlay on the view, spinning, with the text, fading in.
+    static ProgressHud* showHUDAddedTo(QWidget* view, const QString& text);
     ~ProgressHud() override;
 
     void setMode(Mode mode);

@@ -8,6 +8,12 @@ ViewController::ViewController(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
 
+void ViewController::setBackgroundColor(const QColor& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colour);
+    setPalette(palette);
+}
+
 void ViewController::setTitle(const QString& title) {
     navigationItem_.title = title;
     emit navigationItemChanged();

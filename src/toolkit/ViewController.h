@@ -16,6 +16,7 @@ class ViewController : public QWidget {
     explicit ViewController(QWidget* parent = nullptr);
 
     NavigationItem& navigationItem() { return navigationItem_; }
+    void setBackgroundColor(const QColor& colour);
     // Sets the bar's title and tells the bar to redraw when the screen is on top.
     void setTitle(const QString& title);
     // After changing navigationItem() while on top: the bar shows the new items.

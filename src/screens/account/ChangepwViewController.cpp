@@ -5,6 +5,7 @@
 #include "model/UserInfo.h"
 #include "net/NetWorkEngine.h"
 #include "platform/Analytics.h"
+#include "screens/account/AccountInput.h"
 #include "services/LogicManager.h"
 #include "toolkit/BackButton.h"
 #include "toolkit/FieldPointer.h"
@@ -17,7 +18,7 @@
 
 namespace {
 void alert(const QString& message) {
-    LogicManager::sharedInstance().showAlertWithTitle(QString(), message, QStringLiteral("确定"));
+    LogicManager::sharedInstance().showAlertWithMessage(message);
 }
 }  // namespace
 
@@ -26,8 +27,7 @@ ChangepwViewController::ChangepwViewController() {
 }
 
 void ChangepwViewController::viewDidLoad() {
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("ChangepwViewController { background: #FFF5F8; }"));
+    setBackgroundColor(QColor(0xFF, 0xF5, 0xF8));
     navigationItem().setTitleString(QStringLiteral("修改密码"));
     setNavBackButton(this, [this] { changePWBack(); });
 
@@ -35,9 +35,8 @@ void ChangepwViewController::viewDidLoad() {
     currentPWtextFiled_ = new TextField(QStringLiteral("currentPWtextFiled"),
                                         QStringLiteral("当前密码"), secure, this);
     currentPWtextFiled_->setGeometry(50, 30, 240, 44);
-    newPWTextField_ =
-        new TextField(QStringLiteral("newPWTextField"), QStringLiteral("新的6位数字密码"), secure,
-                      this);
+    newPWTextField_ = new TextField(QStringLiteral("newPWTextField"),
+                                    QStringLiteral("新的6位数字密码"), secure, this);
     newPWTextField_->setGeometry(50, 90, 240, 44);
     againPWTextFiled_ = new TextField(QStringLiteral("againPWTextFiled"),
                                       QStringLiteral("再输入一次新密码"), secure, this);
@@ -60,21 +59,23 @@ void ChangepwViewController::viewDidLoad() {
 
 void ChangepwViewController::changePWBack() {
     Analytics::shared().event(QStringLiteral("change_password_close"));
-    if (NavigationController* stack = navigationController()) stack->popViewControllerAnimated(true);
+    if (NavigationController* stack = navigationController())
+        stack->popViewControllerAnimated(true);
 }
 
 std::optional<QString> ChangepwViewController::checkForPasswordAvailability(
     const TextField* field) {
-    const QString text = field->text();
-    if (text.isEmpty()) {
-        alert(QStringLiteral("密码不能空"));
-        return std::nullopt;
+    switch (AccountInput::checkPassword(field->text())) {
+        case AccountInput::Problem::Empty:
+            alert(QStringLiteral("密码不能空"));
+            return std::nullopt;
+        case AccountInput::Problem::Invalid:
+            alert(QStringLiteral("密码位数不对"));
+            return std::nullopt;
+        case AccountInput::Problem::None:
+            break;
     }
-    if (text.size() != 6) {
-        alert(QStringLiteral("密码位数不对"));
-        return std::nullopt;
-    }
-    return text;
+    return field->text();
 }
 
 bool ChangepwViewController::checkForPasswordLogic(const std::optional<QString>& again,

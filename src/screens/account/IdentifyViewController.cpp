@@ -20,8 +20,7 @@ IdentifyViewController::IdentifyViewController() {
 }
 
 void IdentifyViewController::viewDidLoad() {
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("IdentifyViewController { background: #FFF5F8; }"));
+    setBackgroundColor(QColor(0xFF, 0xF5, 0xF8));
     navigationItem().setTitleString(QStringLiteral("输入验证码"));
     setNavBackButton(this, [this] { IdentifyGoToBack(); });
 
@@ -53,18 +52,19 @@ void IdentifyViewController::viewDidLoad() {
 }
 
 void IdentifyViewController::IdentifyGoToBack() {
-    if (NavigationController* stack = navigationController()) stack->popViewControllerAnimated(true);
+    if (NavigationController* stack = navigationController())
+        stack->popViewControllerAnimated(true);
 }
 
 void IdentifyViewController::identifyCode() {
     const QString code = identifyTextField_->text();
     LogicManager& hub = LogicManager::sharedInstance();
     if (code.isEmpty()) {
-        hub.showAlertWithTitle(QString(), QStringLiteral("验证码不能为空"), QStringLiteral("确定"));
+        hub.showAlertWithMessage(QStringLiteral("验证码不能为空"));
         return;
     }
     if (code.size() != 4) {
-        hub.showAlertWithTitle(QString(), QStringLiteral("验证码位数不对"), QStringLiteral("确定"));
+        hub.showAlertWithMessage(QStringLiteral("验证码位数不对"));
         return;
     }
     Analytics::shared().event(QStringLiteral("ver_code"));
@@ -76,10 +76,7 @@ void IdentifyViewController::identifyCode() {
 
     // A new overlay for every attempt; the time-out speaks through the one it started with.
     if (hud_) hud_->deleteLater();
-    hud_ = new ProgressHud(this);
-    hud_->setMode(ProgressHud::Mode::Indeterminate);
-    hud_->setLabelText(QStringLiteral("验证中..."));
-    hud_->show(true);
+    hud_ = ProgressHud::showHUDAddedTo(this, QStringLiteral("验证中..."));
     QPointer<ProgressHud> attempt = hud_;
     MainQueue::shared().after(
         kTimeout,

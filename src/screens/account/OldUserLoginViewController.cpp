@@ -2,6 +2,7 @@
 
 #include "net/NetWorkEngine.h"
 #include "platform/Analytics.h"
+#include "screens/account/AccountInput.h"
 #include "screens/account/SplashViewController.h"
 #include "screens/feed/MainViewController.h"
 #include "services/LogicManager.h"
@@ -14,7 +15,7 @@
 
 namespace {
 void alert(const QString& message) {
-    LogicManager::sharedInstance().showAlertWithTitle(QString(), message, QStringLiteral("确定"));
+    LogicManager::sharedInstance().showAlertWithMessage(message);
 }
 }  // namespace
 
@@ -23,8 +24,7 @@ OldUserLoginViewController::OldUserLoginViewController() {
 }
 
 void OldUserLoginViewController::viewDidLoad() {
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("OldUserLoginViewController { background: #FFF5F8; }"));
+    setBackgroundColor(QColor(0xFF, 0xF5, 0xF8));
     navigationItem().setTitleString(QStringLiteral("已有账号登陆"));
     setNavBackButton(this, [this] { oldGoToBack(); });
 
@@ -55,31 +55,35 @@ void OldUserLoginViewController::oldGoToBack() {
 }
 
 bool OldUserLoginViewController::checkPhoneNumber() {
-    const QString number = phoneNum_->text();
-    if (number.isEmpty()) {
-        alert(QStringLiteral("手机号码不能为空,请输入手机号码"));
-        return false;
+    switch (AccountInput::checkNumber(phoneNum_->text())) {
+        case AccountInput::Problem::Empty:
+            alert(QStringLiteral("手机号码不能为空,请输入手机号码"));
+            return false;
+        case AccountInput::Problem::Invalid:
+            alert(QStringLiteral("手机号码格式不正确,请输入真实的手机号码"));
+            return false;
+        case AccountInput::Problem::None:
+            return true;
     }
-    if (!LogicManager::isMobileNumber(number)) {
-        alert(QStringLiteral("手机号码格式不正确,请输入真实的手机号码"));
-        return false;
-    }
-    return true;
+    return false;
 }
 
-bool OldUserLoginViewController::isSecretNum(const QString& text) { return text.size() == 6; }
+bool OldUserLoginViewController::isSecretNum(const QString& text) {
+    return AccountInput::checkPassword(text) == AccountInput::Problem::None;
+}
 
 bool OldUserLoginViewController::checkSecretNumber() {
-    const QString password = secretNum_->text();
-    if (password.isEmpty()) {
-        alert(QStringLiteral("密码不能为空,请输入秘密"));
-        return false;
+    switch (AccountInput::checkPassword(secretNum_->text())) {
+        case AccountInput::Problem::Empty:
+            alert(QStringLiteral("密码不能为空,请输入秘密"));
+            return false;
+        case AccountInput::Problem::Invalid:
+            alert(QStringLiteral("密码位数不对，请重新输入6位数字密码"));
+            return false;
+        case AccountInput::Problem::None:
+            return true;
     }
-    if (!isSecretNum(password)) {
-        alert(QStringLiteral("密码位数不对，请重新输入6位数字密码"));
-        return false;
-    }
-    return true;
+    return false;
 }
 
 void OldUserLoginViewController::oldUserLogin() {
@@ -94,10 +98,7 @@ void OldUserLoginViewController::oldUserLogin() {
 
 void OldUserLoginViewController::checkForLogin() {
     if (hub_) hub_->deleteLater();
-    hub_ = new ProgressHud(this);
-    hub_->setMode(ProgressHud::Mode::Indeterminate);
-    hub_->setLabelText(QStringLiteral("登录中..."));
-    hub_->show(true);
+    hub_ = ProgressHud::showHUDAddedTo(this, QStringLiteral("登录中..."));
     loginBtn_->setEnabled(false);
     Package request(1, 2);
     request.loginWithAccountType(1, rightPhoneNum.toStdString(), rightPassword.toStdString());

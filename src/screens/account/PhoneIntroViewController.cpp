@@ -25,8 +25,8 @@ void PhoneIntroViewController::viewDidLoad() {
     phoneBGImagView_->setScaledContents(true);
     phoneBGImagView_->setPixmap(imageNamed(QStringLiteral("img_phone1")));
 
-    phoneFriendsBtn_ = new PillButton(QStringLiteral("关联通讯录好友"), PillButton::Style::Filled,
-                                      this);
+    phoneFriendsBtn_ =
+        new PillButton(QStringLiteral("关联通讯录好友"), PillButton::Style::Filled, this);
     phoneFriendsBtn_->setObjectName(QStringLiteral("phoneFriendsBtn"));
     phoneFriendsBtn_->setGeometry(40, 450, 240, 44);
     connect(phoneFriendsBtn_, &QPushButton::clicked, this,

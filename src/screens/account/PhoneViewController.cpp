@@ -5,6 +5,7 @@
 
 #include "net/NetWorkEngine.h"
 #include "platform/Analytics.h"
+#include "screens/account/AccountInput.h"
 #include "screens/account/AgreementViewController.h"
 #include "screens/account/IdentifyViewController.h"
 #include "screens/account/SplashViewController.h"
@@ -23,8 +24,7 @@ PhoneViewController::PhoneViewController() {
 }
 
 void PhoneViewController::viewDidLoad() {
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("PhoneViewController { background: #FFF5F8; }"));
+    setBackgroundColor(QColor(0xFF, 0xF5, 0xF8));
     navigationItem().setTitleString(QStringLiteral("加入星笺"));
     setNavBackButton(this, [this] { phoneViewGotoBack(); });
 
@@ -86,31 +86,35 @@ void PhoneViewController::flash(const QString& text) {
 }
 
 bool PhoneViewController::checkPhoneNumber() {
-    const QString number = inputPhone_->text();
-    if (number.isEmpty()) {
-        flash(QStringLiteral("手机号码不能为空"));
-        return false;
+    switch (AccountInput::checkNumber(inputPhone_->text())) {
+        case AccountInput::Problem::Empty:
+            flash(QStringLiteral("手机号码不能为空"));
+            return false;
+        case AccountInput::Problem::Invalid:
+            flash(QStringLiteral("请输入真实手机号码"));
+            return false;
+        case AccountInput::Problem::None:
+            return true;
     }
-    if (!LogicManager::isMobileNumber(number)) {
-        flash(QStringLiteral("请输入真实手机号码"));
-        return false;
-    }
-    return true;
+    return false;
 }
 
-bool PhoneViewController::isSecretNum(const QString& text) { return text.size() == 6; }
+bool PhoneViewController::isSecretNum(const QString& text) {
+    return AccountInput::checkPassword(text) == AccountInput::Problem::None;
+}
 
 bool PhoneViewController::checkSecretNumber() {
-    const QString password = secretTextField_->text();
-    if (password.isEmpty()) {
-        flash(QStringLiteral("请输入密码"));
-        return false;
+    switch (AccountInput::checkPassword(secretTextField_->text())) {
+        case AccountInput::Problem::Empty:
+            flash(QStringLiteral("请输入密码"));
+            return false;
+        case AccountInput::Problem::Invalid:
+            flash(QStringLiteral("请输入6位密码"));
+            return false;
+        case AccountInput::Problem::None:
+            return true;
     }
-    if (!isSecretNum(password)) {
-        flash(QStringLiteral("请输入6位密码"));
-        return false;
-    }
-    return true;
+    return false;
 }
 
 void PhoneViewController::resendCode() {

@@ -19,8 +19,7 @@ SuggestViewController::SuggestViewController() {
 }
 
 void SuggestViewController::viewDidLoad() {
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("SuggestViewController { background: #FFF5F8; }"));
+    setBackgroundColor(QColor(0xFF, 0xF5, 0xF8));
     navigationItem().setTitleString(QStringLiteral("意见反馈"));
     setNavBackButton(this, [this] { suggestBack(); });
 
@@ -43,10 +42,13 @@ void SuggestViewController::viewDidLoad() {
     hud_ = new ProgressHud(this);
 }
 
-void SuggestViewController::mousePressEvent(QMouseEvent*) { suggestField_->clearFocus(); }
+void SuggestViewController::mousePressEvent(QMouseEvent*) {
+    suggestField_->clearFocus();
+}
 
 void SuggestViewController::suggestBack() {
-    if (NavigationController* stack = navigationController()) stack->popViewControllerAnimated(true);
+    if (NavigationController* stack = navigationController())
+        stack->popViewControllerAnimated(true);
 }
 
 void SuggestViewController::sendSuggest() {

@@ -18,13 +18,14 @@ void MainViewController::showAsRoot() {
     LogicManager::sharedInstance().setRootViewContrllerWithNavigationBar(&sharedInstance());
 }
 
-MainViewController::MainViewController() { setObjectName(QStringLiteral("MainViewController")); }
+MainViewController::MainViewController() {
+    setObjectName(QStringLiteral("MainViewController"));
+}
 
 void MainViewController::viewDidLoad() {
     navigationItem().setTitleString(QStringLiteral("星笺"));
     navigationItemDidChange();
-    setStyleSheet(QStringLiteral("MainViewController { background: #F4F0F2; }"));
-    setAttribute(Qt::WA_StyledBackground);
+    setBackgroundColor(QColor(0xF4, 0xF0, 0xF2));
     tableView_ = new TableView(this);
     tableView_->setObjectName(QStringLiteral("tableView"));
     auto* layout = new QVBoxLayout(this);
