@@ -14,4 +14,11 @@ Problem checkPassword(const QString& password) {
     return password.size() == 6 ? Problem::None : Problem::Invalid;
 }
 
+bool accept(Problem problem, const Messages& messages,
+            const std::function<void(const QString& message)>& say) {
+    if (problem == Problem::None) return true;
+    say(problem == Problem::Empty ? messages.empty : messages.invalid);
+    return false;
+}
+
 }  // namespace AccountInput

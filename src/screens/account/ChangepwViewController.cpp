@@ -65,16 +65,10 @@ void ChangepwViewController::changePWBack() {
 
 std::optional<QString> ChangepwViewController::checkForPasswordAvailability(
     const TextField* field) {
-    switch (AccountInput::checkPassword(field->text())) {
-        case AccountInput::Problem::Empty:
-            alert(QStringLiteral("密码不能空"));
-            return std::nullopt;
-        case AccountInput::Problem::Invalid:
-            alert(QStringLiteral("密码位数不对"));
-            return std::nullopt;
-        case AccountInput::Problem::None:
-            break;
-    }
+    if (!AccountInput::accept(AccountInput::checkPassword(field->text()),
+                              {QStringLiteral("密码不能空"), QStringLiteral("密码位数不对")},
+                              alert))
+        return std::nullopt;
     return field->text();
 }
 

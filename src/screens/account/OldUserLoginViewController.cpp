@@ -55,17 +55,10 @@ void OldUserLoginViewController::oldGoToBack() {
 }
 
 bool OldUserLoginViewController::checkPhoneNumber() {
-    switch (AccountInput::checkNumber(phoneNum_->text())) {
-        case AccountInput::Problem::Empty:
-            alert(QStringLiteral("手机号码不能为空,请输入手机号码"));
-            return false;
-        case AccountInput::Problem::Invalid:
-            alert(QStringLiteral("手机号码格式不正确,请输入真实的手机号码"));
-            return false;
-        case AccountInput::Problem::None:
-            return true;
-    }
-    return false;
+    return AccountInput::accept(AccountInput::checkNumber(phoneNum_->text()),
+                                {QStringLiteral("手机号码不能为空,请输入手机号码"),
+                                 QStringLiteral("手机号码格式不正确,请输入真实的手机号码")},
+                                alert);
 }
 
 bool OldUserLoginViewController::isSecretNum(const QString& text) {
@@ -73,17 +66,10 @@ bool OldUserLoginViewController::isSecretNum(const QString& text) {
 }
 
 bool OldUserLoginViewController::checkSecretNumber() {
-    switch (AccountInput::checkPassword(secretNum_->text())) {
-        case AccountInput::Problem::Empty:
-            alert(QStringLiteral("密码不能为空,请输入秘密"));
-            return false;
-        case AccountInput::Problem::Invalid:
-            alert(QStringLiteral("密码位数不对，请重新输入6位数字密码"));
-            return false;
-        case AccountInput::Problem::None:
-            return true;
-    }
-    return false;
+    return AccountInput::accept(AccountInput::checkPassword(secretNum_->text()),
+                                {QStringLiteral("密码不能为空,请输入秘密"),
+                                 QStringLiteral("密码位数不对，请重新输入6位数字密码")},
+                                alert);
 }
 
 void OldUserLoginViewController::oldUserLogin() {

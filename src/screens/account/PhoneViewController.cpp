@@ -86,17 +86,10 @@ void PhoneViewController::flash(const QString& text) {
 }
 
 bool PhoneViewController::checkPhoneNumber() {
-    switch (AccountInput::checkNumber(inputPhone_->text())) {
-        case AccountInput::Problem::Empty:
-            flash(QStringLiteral("手机号码不能为空"));
-            return false;
-        case AccountInput::Problem::Invalid:
-            flash(QStringLiteral("请输入真实手机号码"));
-            return false;
-        case AccountInput::Problem::None:
-            return true;
-    }
-    return false;
+    return AccountInput::accept(
+        AccountInput::checkNumber(inputPhone_->text()),
+        {QStringLiteral("手机号码不能为空"), QStringLiteral("请输入真实手机号码")},
+        [this](const QString& message) { flash(message); });
 }
 
 bool PhoneViewController::isSecretNum(const QString& text) {
@@ -104,17 +97,9 @@ bool PhoneViewController::isSecretNum(const QString& text) {
 }
 
 bool PhoneViewController::checkSecretNumber() {
-    switch (AccountInput::checkPassword(secretTextField_->text())) {
-        case AccountInput::Problem::Empty:
-            flash(QStringLiteral("请输入密码"));
-            return false;
-        case AccountInput::Problem::Invalid:
-            flash(QStringLiteral("请输入6位密码"));
-            return false;
-        case AccountInput::Problem::None:
-            return true;
-    }
-    return false;
+    return AccountInput::accept(AccountInput::checkPassword(secretTextField_->text()),
+                                {QStringLiteral("请输入密码"), QStringLiteral("请输入6位密码")},
+                                [this](const QString& message) { flash(message); });
 }
 
 void PhoneViewController::resendCode() {
