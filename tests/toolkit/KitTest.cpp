@@ -250,3 +250,29 @@ TEST(IconArt, EveryNamedPictureIsDrawnAtTwiceItsSizeAndPressedDiffers) {
     EXPECT_EQ(imageNamed(QStringLiteral("btn_navBack_n")).deviceIndependentSize(), QSizeF(44, 44));
     EXPECT_TRUE(imageNamed(QStringLiteral("no_such_picture")).isNull());
 }
+
+TEST(SplashArt, EveryPictureTheScreensNameExists) {
+    QStringList names{"58x58",     "img_phone1", "img_phone2",       "img_navBar",
+                      "img_swipe", "img_tipsBG", "img_tipsStand_up", "img_arrow"};
+    for (int i = 1; i <= 4; ++i)
+        names << QStringLiteral("splash%1").arg(i) << QStringLiteral("splash-%1").arg(i);
+    for (const char* pair :
+         {"btn_close", "btn_logoutNo", "btn_logoutYes", "btn_navBack", "btn_navCollection",
+          "btn_navSet", "btn_navWriteSecret", "btn_ok", "btn_photo"})
+        names << QLatin1String(pair) + QStringLiteral("_n")
+              << QLatin1String(pair) + QStringLiteral("_h");
+    names << "btn_cellShare_n"
+          << "btn_change_n"
+          << "btn_comment_like"
+          << "btn_comment_lock"
+          << "btn_support_no"
+          << "btn_support_yes";
+    for (const QString& name : names)
+        EXPECT_FALSE(imageNamed(name).isNull()) << name.toStdString();
+    EXPECT_EQ(imageNamed(QStringLiteral("splash1")).deviceIndependentSize(), QSizeF(320, 568));
+    EXPECT_EQ(imageNamed(QStringLiteral("splash-1")).deviceIndependentSize(), QSizeF(320, 480));
+    EXPECT_EQ(imageNamed(QStringLiteral("58x58")).deviceIndependentSize(), QSizeF(58, 58));
+    EXPECT_NE(imageNamed(QStringLiteral("splash2")).toImage(),
+              imageNamed(QStringLiteral("splash3")).toImage());
+    EXPECT_TRUE(imageNamed(QStringLiteral("splash5")).isNull());
+}

@@ -50,6 +50,26 @@ TEST(PushNotifications, PayloadsReachTheRunningAppOfTheirHome) {
         << "nobody listens for that home";
 }
 
+TEST(PushNotifications, UrlsHandedBackTravelOnTheSameChannel) {
+    QTemporaryDir home;
+    PushNotifications& push = PushNotifications::shared();
+    std::vector<QUrl> opened;
+    int payloads = 0;
+    push.didOpenURL = [&](const QUrl& url) { opened.push_back(url); };
+    push.didReceiveRemoteNotification = [&](const QVariantMap&) { ++payloads; };
+    ASSERT_TRUE(push.listen(home.path()));
+    const QUrl url(QStringLiteral("wb3816052947://response?type=send&statusCode=0&x=%E6%98%9F"));
+    bool delivered = false;
+    std::thread sender([&] { delivered = PushNotifications::sendURL(home.path(), url); });
+    EXPECT_TRUE(waitUntil([&] { return opened.size() == 1; }));
+    sender.join();
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(opened[0], url);
+    EXPECT_EQ(payloads, 0) << "a URL is not a notification";
+    push.didOpenURL = nullptr;
+    push.didReceiveRemoteNotification = nullptr;
+}
+
 TEST(Badge, TheDisplayFollowsTheNumber) {
     int shown = -1;
     Badge::setApplicationIconBadgeNumber(2);
