@@ -11,6 +11,9 @@
 #include "panels/AllowToVisitPhoneBookView.h"
 #include "panels/CellShareView.h"
 #include "panels/InviteFriends.h"
+#include "panels/MainAgainstView.h"
+#include "panels/ReportReasonView.h"
+#include "panels/Tips.h"
 #include "platform/Analytics.h"
 #include "toolkit/BounceAnimation.h"
 #include "toolkit/CustomButton.h"
@@ -61,6 +64,9 @@ std::map<int32_t, ShareBlurView::PanelFactory>& factories() {
         {ShareBlurView::kInviteFriends, [](ShareBlurView* o) { return new InviteFriends(o); }},
         {ShareBlurView::kAllowPhoneBook,
          [](ShareBlurView* o) { return new AllowToVisitPhoneBookView(o); }},
+        {ShareBlurView::kMainAgainst, [](ShareBlurView* o) { return new MainAgainstView(o); }},
+        {ShareBlurView::kReportReason, [](ShareBlurView* o) { return new ReportReasonView(o); }},
+        {ShareBlurView::kTips, [](ShareBlurView* o) { return new Tips(o); }},
     };
     return table;
 }
@@ -233,6 +239,18 @@ AllowToVisitPhoneBookView* ShareBlurView::allowPhoneBook() const {
     return qobject_cast<AllowToVisitPhoneBookView*>(panel_);
 }
 
+MainAgainstView* ShareBlurView::mainAgainst() const {
+    return qobject_cast<MainAgainstView*>(panel_);
+}
+
+ReportReasonView* ShareBlurView::reason() const {
+    return qobject_cast<ReportReasonView*>(panel_);
+}
+
+Tips* ShareBlurView::tip() const {
+    return qobject_cast<Tips*>(panel_);
+}
+
 void ShareBlurView::tapAction() {
     if (dismissing_) return;
     if (panel_) {
@@ -275,13 +293,13 @@ void ShareBlurView::fadePanelOut() {
     fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
-void ShareBlurView::fadeOutAndRemove() {
+void ShareBlurView::fadeOutAndRemove(int millis) {
     if (dismissing_) return;
     dismissing_ = true;
     fade_ = new QGraphicsOpacityEffect(this);
     setGraphicsEffect(fade_);
     auto* fade = new QPropertyAnimation(fade_, "opacity", this);
-    fade->setDuration(kDismissMillis);
+    fade->setDuration(millis);
     fade->setEndValue(0.0);
     connect(fade, &QAbstractAnimation::finished, this, &ShareBlurView::removeFromSuperview);
     fade->start(QAbstractAnimation::DeleteWhenStopped);

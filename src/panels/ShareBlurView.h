@@ -10,6 +10,9 @@
 class AllowToVisitPhoneBookView;
 class CellShareView;
 class InviteFriends;
+class MainAgainstView;
+class ReportReasonView;
+class Tips;
 class QGraphicsOpacityEffect;
 class QLabel;
 
@@ -44,6 +47,7 @@ class ShareBlurView : public QWidget {
     // picture); without either it is added black and without a panel.
     static ShareBlurView* show(QWidget* view, int32_t type);
     static ShareBlurView* show(const QImage& image, int32_t type);
+    using QWidget::show;
 
     void tapAction();
     void clostBtnActon() { tapAction(); }
@@ -59,11 +63,14 @@ class ShareBlurView : public QWidget {
     CellShareView* cellShare() const;
     InviteFriends* inviteNavSetting() const;
     AllowToVisitPhoneBookView* allowPhoneBook() const;
+    MainAgainstView* mainAgainst() const;
+    ReportReasonView* reason() const;
+    Tips* tip() const;
     QLabel* blurImageView() const { return blurImageView_; }
     bool tapsEnabled() const { return tapsEnabled_; }
 
-    // The overlay fades to transparent in 0.5 s and then removes itself.
-    void fadeOutAndRemove();
+    // The overlay fades to transparent (in 0.5 s unless said) and then removes itself.
+    void fadeOutAndRemove(int millis = kDismissMillis);
     // Removes the overlay at once.
     void removeFromSuperview();
 

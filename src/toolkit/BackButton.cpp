@@ -1,6 +1,7 @@
 #include "toolkit/BackButton.h"
 
 #include "toolkit/BarButtonItem.h"
+#include "toolkit/NavigationController.h"
 #include "toolkit/ViewController.h"
 
 BarButtonItem* setNavBackButton(ViewController* screen, std::function<void()> action) {
@@ -10,4 +11,11 @@ BarButtonItem* setNavBackButton(ViewController* screen, std::function<void()> ac
     button->setObjectName(QStringLiteral("backButton"));
     screen->navigationItemDidChange();
     return button;
+}
+
+BarButtonItem* setNavBackButton(ViewController* screen) {
+    return setNavBackButton(screen, [screen] {
+        if (NavigationController* stack = screen->navigationController())
+            stack->popViewControllerAnimated(true);
+    });
 }

@@ -166,6 +166,23 @@ const std::map<QString, Art>& catalogue() {
                 p.setPen(stroke(Qt::white, 2.4));
                 p.drawPath(heart(QPointF(s.width() / 2, s.height() / 2), s.width() * 0.2));
             }};
+        a[QStringLiteral("btn_comment_n")] = {
+            bar, [](QPainter& p, const QSizeF& s, bool) {
+                // A speech bubble: the comment button of a secret.
+                const double w = s.width(), h = s.height();
+                p.setPen(stroke(Qt::white, 2.4));
+                p.drawRoundedRect(QRectF(w * 0.26, h * 0.3, w * 0.48, h * 0.34), 5, 5);
+                p.drawPolyline(QPolygonF({QPointF(w * 0.38, h * 0.64), QPointF(w * 0.34, h * 0.76),
+                                          QPointF(w * 0.5, h * 0.64)}));
+            }};
+        a[QStringLiteral("btn_more_n")] = {
+            bar, [](QPainter& p, const QSizeF& s, bool) {
+                // Three dots: a secret's other actions.
+                p.setPen(Qt::NoPen);
+                p.setBrush(Qt::white);
+                for (int i = -1; i <= 1; ++i)
+                    p.drawEllipse(QPointF(s.width() / 2 + i * 7, s.height() / 2), 2.4, 2.4);
+            }};
         a[QStringLiteral("btn_comment_like")] = {
             QSize(24, 24), [](QPainter& p, const QSizeF& s, bool) {
                 p.setPen(Qt::NoPen);
@@ -216,6 +233,15 @@ const std::map<QString, Art>& catalogue() {
                 p.drawRoundedRect(QRectF(0, 0, s.width(), s.height() - 8), 9, 9);
                 p.drawPolygon(QPolygonF({QPointF(12, s.height() - 9), QPointF(22, s.height() - 9),
                                          QPointF(14, s.height())}));
+            }};
+        a[QStringLiteral("img_tipsPointer")] = {
+            QSize(24, 16), [](QPainter& p, const QSizeF& s, bool) {
+                // The pointer of a tip: a dark pill with a dot, pointing at what it explains.
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(0x2B, 0x1B, 0x2A, 225));
+                p.drawRoundedRect(QRectF(QPointF(0, 0), s), s.height() / 2, s.height() / 2);
+                p.setBrush(kLightPink);
+                p.drawEllipse(QPointF(s.height() / 2, s.height() / 2), 3, 3);
             }};
         a[QStringLiteral("img_navBar")] = {QSize(320, 64), [](QPainter& p, const QSizeF& s, bool) {
                                                QLinearGradient bar(0, 0, 0, s.height());

@@ -5,6 +5,7 @@
 #include "toolkit/SplashArt.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QPixmapCache>
 
 QPixmap imageNamed(const QString& name) {
@@ -28,4 +29,16 @@ QPixmap imageNamed(const QString& name) {
         }
     }
     return {};
+}
+
+QPixmap tintedImage(const QPixmap& picture, const QColor& colour) {
+    if (picture.isNull()) return picture;
+    QPixmap tinted(picture.size());
+    tinted.setDevicePixelRatio(picture.devicePixelRatio());
+    tinted.fill(Qt::transparent);
+    QPainter painter(&tinted);
+    painter.drawPixmap(0, 0, picture);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(QRectF(QPointF(0, 0), picture.deviceIndependentSize()), colour);
+    return tinted;
 }

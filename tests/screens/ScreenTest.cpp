@@ -47,6 +47,24 @@ bool ScreenTest::waitForRequests(std::size_t count) {
     return server().waitForRequests(count);
 }
 
+std::vector<Package> ScreenTest::requestsFor(int32_t subSystem, uint32_t protocol) const {
+    std::vector<Package> found;
+    for (const Package& sent : server().requests()) {
+        const std::vector<uint8_t>& bytes = sent.bytes();
+        const auto subSystemOf =
+            static_cast<int32_t>((uint32_t{bytes[12]} << 24) | (uint32_t{bytes[13]} << 16) |
+                                 (uint32_t{bytes[14]} << 8) | bytes[15]);
+        if (subSystemOf == subSystem && sent.getProtocalId() == protocol) found.push_back(sent);
+    }
+    return found;
+}
+
+Package ScreenTest::waitForRequest(int32_t subSystem, uint32_t protocol) {
+    waitUntil([&] { return !requestsFor(subSystem, protocol).empty(); }, 5000);
+    const std::vector<Package> found = requestsFor(subSystem, protocol);
+    return found.empty() ? Package() : found.front();
+}
+
 void ScreenTest::reply(const Package& request, const std::function<void(Package&)>& body) {
     server().send(replyBytes(request.getProtocalId(), request.packgeSequnce(), body, 1));
     settle();

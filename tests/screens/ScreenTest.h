@@ -25,6 +25,11 @@ class ScreenTest : public testing::Test {
     // Waits until that many requests came in during this test; they are read in order.
     bool waitForRequests(std::size_t count);
     const Package& request(std::size_t index) const { return server().requests().at(index); }
+    // The requests of one operation received so far in this test (the timeline and its cards
+    // send their own requests beside the screen under test).
+    std::vector<Package> requestsFor(int32_t subSystem, uint32_t protocol) const;
+    // Waits for the first request of that operation; an empty package when none came.
+    Package waitForRequest(int32_t subSystem, uint32_t protocol);
     std::size_t requestCount() const { return server().requests().size(); }
     // Answers a request (same protocol id and sequence number) and lets the reply arrive.
     void reply(const Package& request, const std::function<void(Package&)>& body);

@@ -23,10 +23,7 @@ QString HtmlPageViewController::loadPage(const QString& resourceName) {
 
 void HtmlPageViewController::viewDidLoad() {
     navigationItem().setTitleString(title_);
-    setNavBackButton(this, [this] {
-        if (NavigationController* stack = navigationController())
-            stack->popViewControllerAnimated(true);
-    });
+    setNavBackButton(this);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(browserName_);
     // Links stay inside the page; nothing is fetched from the network and nothing runs.

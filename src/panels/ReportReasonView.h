@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+// The reasons a secret can be reported for; choosing one tells every open actions panel and
+// closes the reasons a second later.
+class ReportReasonView : public QWidget {
+    Q_OBJECT
+  public:
+    static QStringList reasons();
+    explicit ReportReasonView(QWidget* parent = nullptr);
+    void reportBtnActions(QPushButton* button);
+};
