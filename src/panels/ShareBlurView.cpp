@@ -58,8 +58,8 @@ const std::map<int32_t, PanelRule>& rules() {
     return table;
 }
 
-std::map<int32_t, ShareBlurView::PanelFactory>& factories() {
-    static std::map<int32_t, ShareBlurView::PanelFactory> table{
+const std::map<int32_t, ShareBlurView::PanelFactory>& builtInFactories() {
+    static const std::map<int32_t, ShareBlurView::PanelFactory> table{
         {ShareBlurView::kCellShare, [](ShareBlurView* o) { return new CellShareView(o); }},
         {ShareBlurView::kInviteFriends, [](ShareBlurView* o) { return new InviteFriends(o); }},
         {ShareBlurView::kAllowPhoneBook,
@@ -68,6 +68,11 @@ std::map<int32_t, ShareBlurView::PanelFactory>& factories() {
         {ShareBlurView::kReportReason, [](ShareBlurView* o) { return new ReportReasonView(o); }},
         {ShareBlurView::kTips, [](ShareBlurView* o) { return new Tips(o); }},
     };
+    return table;
+}
+
+std::map<int32_t, ShareBlurView::PanelFactory>& factories() {
+    static std::map<int32_t, ShareBlurView::PanelFactory> table = builtInFactories();
     return table;
 }
 
@@ -80,8 +85,13 @@ constexpr int kOffScreenX = -400;
 }  // namespace
 
 void ShareBlurView::setPanelFactory(int32_t type, PanelFactory factory) {
-    if (factory)
+    if (factory) {
         factories()[type] = std::move(factory);
+        return;
+    }
+    const auto builtIn = builtInFactories().find(type);
+    if (builtIn != builtInFactories().end())
+        factories()[type] = builtIn->second;
     else
         factories().erase(type);
 }

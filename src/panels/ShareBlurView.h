@@ -75,7 +75,7 @@ class ShareBlurView : public QWidget {
     void removeFromSuperview();
 
     // Who builds the panel of a blur type. The app's panels are built in; a screen test may
-    // put a stand-in in place of one.
+    // put a stand-in in place of one, and no factory puts the app's own back.
     using PanelFactory = std::function<QWidget*(ShareBlurView* overlay)>;
     static void setPanelFactory(int32_t type, PanelFactory factory);
 

@@ -70,17 +70,26 @@ void Tips::setContentStr(const QString& text) {
 }
 
 void Tips::placeOutside(QWidget* part, const QRect& frameInTip) {
+    part->setProperty("frameInTip", frameInTip);
     part->setGeometry(frameInTip.translated(part->parentWidget() == this ? QPoint() : pos()));
     part->raise();
 }
 
-void Tips::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    const QPoint delta = pos() - static_cast<QMoveEvent*>(event)->oldPos();
+void Tips::followTip() {
     for (QWidget* part :
          {static_cast<QWidget*>(tipStandImage_), static_cast<QWidget*>(tipSubtitile_),
           static_cast<QWidget*>(tipSubImage_)})
-        if (part->parentWidget() != this) part->move(part->pos() + delta);
+        if (part->property("frameInTip").isValid()) placeOutside(part, frameInTip(part));
+}
+
+void Tips::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    followTip();
+}
+
+void Tips::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    followTip();
 }
 
 void Tips::customTipsViewWithPoint(const QPoint& point, int tipType, const QString& subTitle,

@@ -27,18 +27,17 @@ class Tips : public QWidget {
     QLabel* tipSubtitile() const { return tipSubtitile_; }
     QLabel* tipSubImage() const { return tipSubImage_; }
     // In the tip's own coordinates (the pointer may stand above the tip's top).
-    QRect frameInTip(const QWidget* part) const {
-        return part->parentWidget() == this ? part->geometry()
-                                            : part->geometry().translated(-pos());
-    }
+    QRect frameInTip(const QWidget* part) const { return part->property("frameInTip").toRect(); }
 
   protected:
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // The pointer and its sub-title and picture may lie outside the tip (a point above its
     // top), so they live beside it in the overlay and follow it.
     void placeOutside(QWidget* part, const QRect& frameInTip);
+    void followTip();
 
     QString contentStr_;
     QLabel* tipsBG_;

@@ -79,6 +79,12 @@ void ScreenTest::flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void ScreenTest::removeOverlays(QWidget* root) {
+    for (QWidget* overlay : root->findChildren<QWidget*>(QStringLiteral("shareBlurView")))
+        overlay->deleteLater();
+    flushDeletes();
+}
+
 void ScreenTest::click(const QString& name) {
     auto* button = child<QPushButton>(name);
     ASSERT_NE(button, nullptr) << name.toStdString();

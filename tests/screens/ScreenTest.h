@@ -37,6 +37,9 @@ class ScreenTest : public testing::Test {
     void advance(double seconds);
     // Runs deferred deletions (screens replaced, overlays removed).
     static void flushDeletes();
+    // The timeline lives for the whole process, and so do the overlays its reused rows carry:
+    // a test that looks at overlays starts without those of earlier tests.
+    static void removeOverlays(QWidget* root);
 
     ViewController* screen() const { return window->topViewController(); }
     template <typename T>

@@ -67,6 +67,10 @@ void showTip(MainViewCell* cell, const TipSpec& spec, bool removeWhenThere) {
     overlay->setProperty("tag", spec.tag);
     overlay->shareBlurWithImage(ImageBlur::snapshot(cell->contentView()), ShareBlurView::kTips);
     Tips* tip = overlay->tip();
+    if (!tip) {
+        overlay->removeFromSuperview();
+        return;
+    }
     if (!spec.text.isEmpty()) tip->setContentStr(spec.text);
     tip->customTipsViewWithPoint(spec.point, spec.kind, spec.subTitle, spec.subImage,
                                  spec.subImageSize);
@@ -87,6 +91,7 @@ void MainViewController::showCellShareView(MainViewCell* cell) {
     if (!feed) return;
     ShareBlurView* overlay = overlayOnRow(cell, ShareBlurView::kCellShare);
     CellShareView* panel = overlay->cellShare();
+    if (!panel) return;
     const QString text = feed->contentStr;
     const uint64_t feedId = feed->feedId;
     panel->handleShareByMessage = [this, text] {
@@ -119,6 +124,7 @@ void MainViewController::showOtherAgainst(MainViewCell* cell) {
     ShareBlurView* overlay = overlayOnRow(cell, ShareBlurView::kMainAgainst);
     overlay->setFeedId(feed->feedId);
     MainAgainstView* panel = overlay->mainAgainst();
+    if (!panel) return;
     std::weak_ptr<Feed> shown = feed;
     panel->handleMainCellOtherRemoveBlock = [this, shown] {
         // Off the list only: the stored copy comes back at the next reload.
