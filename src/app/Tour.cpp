@@ -10,6 +10,7 @@
 #include "app/AppDelegate.h"
 #include "app/PlatformSetup.h"
 #include "net/ServerConfig.h"
+#include "platform/AddressBook.h"
 #include "screens/account/AgreementViewController.h"
 #include "screens/account/ChangepwViewController.h"
 #include "screens/account/FrequentQuestionViewController.h"
@@ -160,12 +161,16 @@ void Tour::addSteps() {
                     alert->findChild<QPushButton*>(QStringLiteral("alertAction"))->click();
         },
         [this] { return onScreen("MainViewController"); });
+    addTimelineSteps();
     step(
         QStringLiteral("splash-after-sign-out"),
         [this] {
             LogicManager& hub = LogicManager::sharedInstance();
             hub.setPersistenceData(QVariant(), SettingsKeys::USERID);
             hub.setPersistenceData(QVariant(), SettingsKeys::apnsToken);
+            // The next start finds no address book: the timeline asks for it with its card.
+            hub.setAddressBook(nullptr);
+            hub.setPersistenceData(2, SettingsKeys::PhoneBook);
             delegate_.login();
         },
         [this] { return onScreen("SplashViewController"); });
@@ -188,6 +193,7 @@ void Tour::addSteps() {
             click(QStringLiteral("loginBtn"));
         },
         [this] { return onScreen("MainViewController"); });
+    addPhoneBookSteps();
     auto push = [this](ViewController* screen) {
         if (NavigationController* stack = currentScreen(delegate_.window())->navigationController())
             stack->pushViewController(screen, true);

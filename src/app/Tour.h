@@ -38,6 +38,9 @@ class Tour : public QObject {
     };
 
     void addSteps();
+    // The timeline's steps (TourTimeline.cpp).
+    void addTimelineSteps();
+    void addPhoneBookSteps();
     void step(const QString& name, std::function<void()> action, std::function<bool()> reached,
               std::function<bool()> ready = {});
     void runNext();
@@ -54,6 +57,8 @@ class Tour : public QObject {
     void click(const QString& button);
     template <typename T>
     T* find(const QString& name) const;
+    // Pulls the timeline down as a finger would, far enough to refresh.
+    void pullTimeline();
 
     AppDelegate& delegate_;
     QDir directory_;

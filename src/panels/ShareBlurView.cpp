@@ -318,6 +318,7 @@ void ShareBlurView::fadeOutAndRemove(int millis) {
 void ShareBlurView::removeFromSuperview() {
     dismissing_ = true;
     hide();
+    setParent(nullptr);  // gone from its view at once, as the phone's removal is
     deleteLater();
 }
 

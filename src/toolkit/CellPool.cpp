@@ -8,6 +8,9 @@ ReusableCell* CellPool::dequeue(const QString& identifier) {
     ReusableCell* cell = it->back();
     it->pop_back();
     cell->prepareForReuse();
+    // Visible again before the data source draws into it: what it draws (and any snapshot
+    // taken of it meanwhile) must render; the view moves it into place in the same call.
+    cell->show();
     return cell;
 }
 

@@ -1,5 +1,6 @@
 // The timeline's row actions (share, actions, invitation, address book) and its one-time tips.
 #include <QPointer>
+#include <map>
 
 #include "net/ServerConfig.h"
 #include "panels/CellShareView.h"
@@ -189,25 +190,26 @@ void MainViewController::messageComposeViewControllerDidFinish(MessageComposeVie
 }
 
 void MainViewController::attachTips(MainViewCell* cell, int section) {
+    static const std::map<int, int> tagOfSection{{5, 20}, {6, 30}, {9, 40}, {10, 50}};
+    const auto tip = tagOfSection.find(section);
+    // A reused row may still carry a tip or a panel of the row it was before: only this
+    // section's own tip stays.
+    for (ShareBlurView* overlay :
+         cell->contentView()->findChildren<ShareBlurView*>(QString(), Qt::FindDirectChildrenOnly))
+        if (tip == tagOfSection.end() || overlay->property("tag").toInt() != tip->second)
+            overlay->removeFromSuperview();
     const QString address = cell->feed() ? cell->feed()->addressStr : QString();
     switch (section) {
         case 5:
-            showCellShare(cell);
-            return;
+            return showCellShare(cell);
         case 6:
-            showCellLike(cell);
-            return;
+            return showCellLike(cell);
         case 9:
-            showCellCommitAddress(cell, address);
-            return;
+            return showCellCommitAddress(cell, address);
         case 10:
-            showCellCommitFriend(cell, address);
-            return;
+            return showCellCommitFriend(cell, address);
         default:
-            // A reused row may still carry a tip or a panel of the secret it showed before.
-            for (ShareBlurView* overlay : cell->contentView()->findChildren<ShareBlurView*>(
-                     QString(), Qt::FindDirectChildrenOnly))
-                overlay->removeFromSuperview();
+            return;
     }
 }
 
