@@ -1,5 +1,6 @@
 #include "screens/feed/MainViewCell.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -124,7 +125,10 @@ void MainViewCell::showLikeState() {
     if (state != 0 && state != 1) return;
     const QString name =
         state == 1 ? QStringLiteral("btn_support_yes") : QStringLiteral("btn_support_no");
-    likeBtn_->setIcon(QIcon(tintedImage(imageNamed(name), kPink)));
+    static QHash<QString, QIcon> icons;
+    auto icon = icons.find(name);
+    if (icon == icons.end()) icon = icons.insert(name, QIcon(tintedImage(imageNamed(name), kPink)));
+    likeBtn_->setIcon(*icon);
     likeBtn_->setProperty("imageName", name);
 }
 

@@ -1,5 +1,6 @@
 #include "screens/feed/SecretPicture.h"
 
+#include <QHash>
 #include <QUrl>
 
 #include "toolkit/Images.h"
@@ -15,5 +16,9 @@ void showSecretPicture(RemoteImageView* view, const QString& imageStr) {
     const QString name = imageStr.contains(QLatin1String("12"))
                              ? QStringLiteral("img_secretCell_background_2")
                              : imageStr;
-    view->setPlaceholderImage(name.isEmpty() ? QImage() : imageNamed(name).toImage());
+    // Rows redraw on every scroll: keep each background as an image, shared by every row.
+    static QHash<QString, QImage> images;
+    auto it = images.find(name);
+    if (it == images.end()) it = images.insert(name, name.isEmpty() ? QImage() : imageNamed(name).toImage());
+    view->setPlaceholderImage(*it);
 }
