@@ -4,6 +4,7 @@
 #include "model/UserInfo.h"
 #include "net/ServerConfig.h"
 #include "panels/CellShareView.h"
+#include "panels/InviteFriends.h"
 #include "panels/MainAgainstView.h"
 #include "panels/ReportReasonView.h"
 #include "panels/ShareBlurView.h"
@@ -14,8 +15,10 @@
 #include "screens/feed/MainViewCell.h"
 #include "screens/feed/MainViewController.h"
 #include "services/LogicManager.h"
+#include "services/SettingsKeys.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/MessageComposeViewController.h"
+#include "toolkit/NavigationController.h"
 #include "toolkit/TableView.h"
 
 namespace {
@@ -198,4 +201,78 @@ TEST(TipsLayout, KindsPlaceThePointerAndItsParts) {
     tip->move(0, 60);
     overlay.show();
     EXPECT_EQ(tip->tipSubImage()->geometry(), QRect(280, 60 - 48, 44, 44)) << "follows the tip";
+}
+
+TEST_F(FeedPanelsTest, CardsAndBarButtonsOpenTheirScreensAndOverlays) {
+    main().feedTableView()->scrollToRowAtIndexPath({2, 0});
+    TableViewCell* question = main().feedTableView()->cellForRowAtIndexPath({2, 0});
+    ASSERT_NE(question, nullptr);
+    question->findChild<QPushButton*>(QStringLiteral("btnFriendAnswer"))->click();
+    ShareBlurView* invitation = nullptr;
+    for (ShareBlurView* overlay : window->findChildren<ShareBlurView*>())
+        if (overlay->inviteNavSetting()) invitation = overlay;
+    ASSERT_NE(invitation, nullptr);
+    EXPECT_EQ(invitation->geometry(), window->rect()) << "over the whole window";
+    EXPECT_TRUE(static_cast<bool>(invitation->inviteNavSetting()->handleInviteFriendMessageBlock));
+    invitation->inviteNavSetting()->handleInviteFriendMessageBlock();
+    ASSERT_NE(main().messageCtl(), nullptr);
+    EXPECT_TRUE(main().messageCtl()->body().endsWith(ServerConfig::current().storePageUrl()));
+    EXPECT_TRUE(main().messageCtl()->body().startsWith(QStringLiteral("和我一起玩「星笺」吧！")));
+    main().messageCtl()->cancel();
+    invitation->removeFromSuperview();
+    advance(0.4);
+    EXPECT_EQ(events(), (QStringList{"share", "invite_friends"}));
+
+    question->findChild<QPushButton*>(QStringLiteral("btnPublishSecret"))->click();
+    advance(0.4);
+    EXPECT_STREQ(screen()->metaObject()->className(), "PublishSecretViewController");
+    screen()->navigationController()->popViewControllerAnimated(false);
+    window->findChild<QPushButton*>(QStringLiteral("leftBarBtn"))->click();
+    advance(0.4);
+    EXPECT_STREQ(screen()->metaObject()->className(), "MessageViewController");
+    EXPECT_EQ(events().last(), QStringLiteral("menu_click"));
+    screen()->navigationController()->popViewControllerAnimated(false);
+    window->findChild<QPushButton*>(QStringLiteral("rightBarBtn"))->click();
+    advance(0.4);
+    EXPECT_STREQ(screen()->metaObject()->className(), "PublishSecretViewController");
+    screen()->navigationController()->popViewControllerAnimated(false);
+    MainViewCell* cell = row(0);
+    cell->findChild<QPushButton*>(QStringLiteral("commentbtn"))->click();
+    advance(0.4);
+    EXPECT_STREQ(screen()->metaObject()->className(), "DetailSecretViewController");
+}
+
+TEST_F(FeedPanelsTest, ThePhoneBookCardAsksOverTheWholeScreen) {
+    LogicManager::sharedInstance().setPersistenceData(2, SettingsKeys::PhoneBook);
+    main().feedTableView()->reloadData();
+    ASSERT_EQ(main().feedTableView()->numberOfSections(), 5);
+    main().feedTableView()->scrollToRowAtIndexPath({4, 0});
+    TableViewCell* card = main().feedTableView()->cellForRowAtIndexPath({4, 0});
+    ASSERT_NE(card, nullptr);
+    card->findChild<QPushButton*>(QStringLiteral("handleBtn"))->click();
+    ShareBlurView* ask = nullptr;
+    for (ShareBlurView* overlay : window->findChildren<ShareBlurView*>())
+        if (overlay->allowPhoneBook()) ask = overlay;
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(ask->size(), window->size());
+}
+
+TEST(TipsLayout, TheOtherKinds) {
+    QWidget overlay;
+    auto* tip = new Tips(&overlay);
+    tip->customTipsViewWithPoint(QPoint(270, 65), 0, QString(), QStringLiteral("btn_support_yes"),
+                                 QSize(20, 20));
+    const QRect pointer = tip->frameInTip(tip->tipStandImage());
+    EXPECT_EQ(tip->frameInTip(tip->tipSubImage()),
+              QRect(pointer.left() + 8, pointer.bottom() + 1, 20, 20));
+    tip->customTipsViewWithPoint(QPoint(40, 10), 4, QString(), QString(), {});
+    EXPECT_EQ(tip->frameInTip(tip->tipStandImage()).width(), 160);
+    EXPECT_FALSE(tip->tipSubImage()->isVisibleTo(&overlay));
+    tip->setContentStr(QStringLiteral("左右滑动"));
+    EXPECT_EQ(tip->findChild<QLabel*>(QStringLiteral("contentLabel"))->text(),
+              QStringLiteral("左右滑动"));
+    int confirmed = 0;
+    tip->handleTipsOKBtnActionBlock = [&] { ++confirmed; };
+    tip->findChild<QPushButton*>(QStringLiteral("okBtn"))->click();
+    EXPECT_EQ(confirmed, 1);
 }

@@ -1,7 +1,9 @@
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QTest>
 
 #include "core/MainQueue.h"
+#include "core/NotificationCenter.h"
 #include "model/UserInfo.h"
 #include "panels/ShareBlurView.h"
 #include "panels/Tips.h"
@@ -323,7 +325,14 @@ TEST_F(TimelineTest, OneTimeTipsFollowTheirSectionsConditionsAndKeys) {
     EXPECT_EQ(overlayTagged(secretRow(9), 40), nullptr) << "the origin names friends";
     EXPECT_EQ(overlayTagged(secretRow(10), 50), nullptr) << "no 朋友圈 in the origin";
 
+    ShareBlurView* share = overlayTagged(secretRow(5), 20);
+    EXPECT_EQ(share->tip()->contentStr(),
+              QStringLiteral("你可以通过微信、微博、短信分享你喜欢的秘密"));
+    EXPECT_EQ(share->tip()->y(), 60) << "tipsHeight";
+    EXPECT_EQ(share->size(), QSize(320, 320));
+    EXPECT_FALSE(share->tapsEnabled());
     ShareBlurView* like = overlayTagged(secretRow(6), 30);
+    EXPECT_EQ(like->tip()->y(), 195);
     QPointer<ShareBlurView> guard = like;
     like->tip()->findChild<QPushButton*>(QStringLiteral("okBtn"))->click();
     EXPECT_EQ(LogicManager::sharedInstance().getPersistenceIntegerWithKey(SettingsKeys::zanFlag),
@@ -359,5 +368,52 @@ TEST(TimelineTipConditions, OriginLabelsDecideTheCircleTips) {
         }
         EXPECT_EQ(outside, c.outside) << c.address.toStdString();
         EXPECT_EQ(circle, c.circle) << c.address.toStdString();
+    }
+}
+
+TEST_F(TimelineTest, DraggingStartsTheShimmerAndRestingPausesIt) {
+    storeSecrets(3);
+    open();
+    QStringList heard;
+    NotificationCenter& centre = NotificationCenter::defaultCenter();
+    QObject owner;
+    centre.addObserver(&owner, QStringLiteral("ShimmerStart"),
+                       [&](const QVariant&) { heard << "start"; });
+    centre.addObserver(&owner, QStringLiteral("ShimmerPause"),
+                       [&](const QVariant&) { heard << "pause"; });
+    QWidget* viewport = main().feedTableView()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(160, 400));
+    advance(0.02);
+    QTest::mouseMove(viewport, QPoint(160, 300));
+    advance(0.02);
+    QTest::mouseMove(viewport, QPoint(160, 200));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(160, 200));
+    EXPECT_EQ(heard, QStringList{"start"});
+    advance(5);
+    EXPECT_EQ(heard, (QStringList{"start", "pause"}));
+    centre.removeObserver(&owner);
+}
+
+TEST_F(TimelineTest, TheMarkedBadgeBreathesEachTimeItIsShown) {
+    open();
+    TableView* table = main().feedTableView();
+    TableViewCell* card = table->cellForRowAtIndexPath({0, 0});
+    ASSERT_NE(card, nullptr);
+    QWidget* badge = nullptr;
+    for (QWidget* child : card->findChildren<QWidget*>())
+        if (child->property("tag").toInt() == MainViewController::kFadingTag) badge = child;
+    ASSERT_NE(badge, nullptr);
+    // The card may come from an earlier list with its badge faded out; it starts fully one way.
+    auto opacityOf = [badge] {
+        auto* effect = qobject_cast<QGraphicsOpacityEffect*>(badge->graphicsEffect());
+        return effect ? effect->opacity() : 1.0;
+    };
+    advance(3.6);  // the fade of its first display ends
+    for (int shown = 0; shown < 2; ++shown) {
+        const double before = opacityOf();
+        ASSERT_TRUE(before == 0.0 || before == 1.0) << before;
+        main().willDisplayCell(*table, card, {0, 0});
+        advance(3.6);
+        EXPECT_DOUBLE_EQ(opacityOf(), 1.0 - before) << "display " << shown;
     }
 }

@@ -21,6 +21,8 @@ QuestionFeedTableViewCell::QuestionFeedTableViewCell(QWidget* parent)
     text_->setText(kDefaultQuestion);
 
     auto* tag = new QLabel(QStringLiteral("今日话题"), contentView_);
+    tag->setObjectName(QStringLiteral("topicBadge"));
+    tag->setProperty("tag", 100);  // the timeline lets it breathe
     tag->setGeometry(16, 16, 80, 26);
     tag->setAlignment(Qt::AlignCenter);
     tag->setStyleSheet(QStringLiteral(

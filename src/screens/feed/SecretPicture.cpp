@@ -19,6 +19,7 @@ void showSecretPicture(RemoteImageView* view, const QString& imageStr) {
     // Rows redraw on every scroll: keep each background as an image, shared by every row.
     static QHash<QString, QImage> images;
     auto it = images.find(name);
-    if (it == images.end()) it = images.insert(name, name.isEmpty() ? QImage() : imageNamed(name).toImage());
+    if (it == images.end())
+        it = images.insert(name, name.isEmpty() ? QImage() : imageNamed(name).toImage());
     view->setPlaceholderImage(*it);
 }
