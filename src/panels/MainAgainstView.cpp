@@ -1,14 +1,12 @@
 #include "panels/MainAgainstView.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/NotificationCenter.h"
 #include "model/UserInfo.h"
 #include "net/NetWorkEngine.h"
 #include "platform/Analytics.h"
 #include "services/LogicManager.h"
-#include "toolkit/Fonts.h"
 #include "wire/Package.h"
 
 namespace {
@@ -24,33 +22,14 @@ void sendAction(Package& request, bool (*handler)(Package&, int32_t), QString su
 
 }  // namespace
 
-MainAgainstView::MainAgainstView(QWidget* parent) : QWidget(parent) {
+MainAgainstView::MainAgainstView(QWidget* parent) : MenuPanel(240, 3, 12, parent) {
     setObjectName(QStringLiteral("mainAgainst"));
-    resize(240, 168);
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral(
-        "MainAgainstView { background: white; border-radius: 12px; }"
-        "QPushButton { color: #D0246C; border: none; border-bottom: 1px solid #F3D4E0;"
-        " background: transparent; }"
-        "QPushButton:pressed { background: #FCE9F1; }"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 6, 0, 6);
-    layout->setSpacing(0);
-    const struct {
-        const char* name;
-        const char* title;
-        void (MainAgainstView::*action)();
-    } buttons[] = {{"collectionBtn", "收藏", &MainAgainstView::collectionBtnAction},
-                   {"againstBtn", "举报", &MainAgainstView::againstBtnAction},
-                   {"removeBtn", "不想看到这条", &MainAgainstView::removeBtnAction}};
-    for (const auto& entry : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.title), this);
-        button->setObjectName(QLatin1String(entry.name));
-        button->setFont(getFontWith(false, 14));
-        button->setMinimumHeight(52);
-        connect(button, &QPushButton::clicked, this, entry.action);
-        layout->addWidget(button);
-    }
+    connect(addButton(QStringLiteral("collectionBtn"), QStringLiteral("收藏"), 14),
+            &QPushButton::clicked, this, &MainAgainstView::collectionBtnAction);
+    connect(addButton(QStringLiteral("againstBtn"), QStringLiteral("举报"), 14),
+            &QPushButton::clicked, this, &MainAgainstView::againstBtnAction);
+    connect(addButton(QStringLiteral("removeBtn"), QStringLiteral("不想看到这条"), 14),
+            &QPushButton::clicked, this, &MainAgainstView::removeBtnAction);
     NotificationCenter::defaultCenter().addObserver(
         this, kReportReason,
         [this](const QVariant& reason) { handleReasonReturnValue(reason.toString()); });

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QWidget>
 #include <functional>
+
+#include "panels/MenuPanel.h"
 
 class QPushButton;
 
 // The actions of one secret: collect it, report it (the reasons come in their own panel), or
 // take it off the timeline. Every open panel listens for the chosen report reason and reports
 // its own secret with it.
-class MainAgainstView : public QWidget {
+class MainAgainstView : public MenuPanel {
     Q_OBJECT
   public:
     static inline const QString kReportReason = QStringLiteral("reportReason");
