@@ -35,20 +35,21 @@ Tips::Tips(QWidget* parent)
       tipSubImage_(new QLabel(parent ? parent : this)),
       okBtn_(new PillButton(QStringLiteral("我知道了"), PillButton::Style::Filled, this)) {
     setObjectName(QStringLiteral("tip"));
-    resize(320, 112);
+    // A slim bubble: the pointer stands just above it (y < 0) or just under it (y > 62).
+    resize(320, 62);
     tipsBG_->setObjectName(QStringLiteral("tipsBG"));
-    tipsBG_->setGeometry(15, 0, 290, 112);
+    tipsBG_->setGeometry(10, 0, 300, 62);
     tipsBG_->setPixmap(stretched(QStringLiteral("img_tipsBG"), tipsBG_->size()));
     contentLabel_->setObjectName(QStringLiteral("contentLabel"));
-    contentLabel_->setGeometry(30, 12, 260, 50);
+    contentLabel_->setGeometry(22, 4, 198, 54);
     contentLabel_->setWordWrap(true);
     contentLabel_->setAlignment(Qt::AlignCenter);
-    contentLabel_->setFont(getFontWith(false, 14));
+    contentLabel_->setFont(getFontWith(false, 13));
     contentLabel_->setStyleSheet(QStringLiteral("color: #F88BB5;"));
     contentLabel_->setText(QStringLiteral("点一下爱心，给她一个赞吧"));
     okBtn_->setObjectName(QStringLiteral("okBtn"));
-    okBtn_->setFont(getFontWith(true, 14));
-    okBtn_->setGeometry(110, 68, 100, 32);
+    okBtn_->setFont(getFontWith(true, 13));
+    okBtn_->setGeometry(226, 15, 76, 32);
     connect(okBtn_, &QPushButton::clicked, this, &Tips::tipsOkBtnAction);
 
     tipStandImage_->setObjectName(QStringLiteral("tipStandImage"));
