@@ -35,7 +35,7 @@ ShareBlurView* overlayOnRow(MainViewCell* cell, int32_t type) {
     return overlay;
 }
 
-struct TipSpec {
+struct TipLayout {
     QLatin1String key;
     int tag;
     int tipsHeight;
@@ -55,29 +55,29 @@ ShareBlurView* overlayTagged(MainViewCell* cell, int tag) {
 }
 
 // A one-time tip over the row until its OK button is pressed; then never again.
-void showTip(MainViewCell* cell, const TipSpec& spec, bool removeWhenThere) {
+void showTip(MainViewCell* cell, const TipLayout& layout, bool removeWhenThere) {
     LogicManager& hub = LogicManager::sharedInstance();
-    if (hub.getPersistenceIntegerWithKey(spec.key) != 0) return;
-    if (ShareBlurView* there = overlayTagged(cell, spec.tag)) {
+    if (hub.getPersistenceIntegerWithKey(layout.key) != 0) return;
+    if (ShareBlurView* there = overlayTagged(cell, layout.tag)) {
         if (removeWhenThere) there->removeFromSuperview();
         return;
     }
     // The row and its content view are the same 320-point square.
     auto* overlay =
         new ShareBlurView(QRect(QPoint(0, 0), cell->contentView()->size()), cell->contentView());
-    overlay->setProperty("tag", spec.tag);
+    overlay->setProperty("tag", layout.tag);
     overlay->shareBlurWithImage(ImageBlur::snapshot(cell->contentView()), ShareBlurView::kTips);
     Tips* tip = overlay->tip();
     if (!tip) {
         overlay->removeFromSuperview();
         return;
     }
-    if (!spec.text.isEmpty()) tip->setContentStr(spec.text);
-    tip->customTipsViewWithPoint(spec.point, spec.kind, spec.subTitle, spec.subImage,
-                                 spec.subImageSize);
-    overlay->setTipsHeight(spec.tipsHeight);
+    if (!layout.text.isEmpty()) tip->setContentStr(layout.text);
+    tip->customTipsViewWithPoint(layout.point, layout.kind, layout.subTitle, layout.subImage,
+                                 layout.subImageSize);
+    overlay->setTipsHeight(layout.tipsHeight);
     QPointer<ShareBlurView> guard = overlay;
-    const QLatin1String key = spec.key;
+    const QLatin1String key = layout.key;
     tip->handleTipsOKBtnActionBlock = [guard, key] {
         LogicManager::sharedInstance().setPersistenceData(2, key);
         if (guard) guard->fadeOutAndRemove(1000);
