@@ -5,6 +5,7 @@
 #include "core/MainQueue.h"
 #include "core/NotificationCenter.h"
 #include "model/UserInfo.h"
+#include "panels/InviteFriends.h"
 #include "panels/ShareBlurView.h"
 #include "panels/Tips.h"
 #include "platform/VCardAddressBook.h"
@@ -416,4 +417,36 @@ TEST_F(TimelineTest, TheMarkedBadgeBreathesEachTimeItIsShown) {
         advance(3.6);
         EXPECT_DOUBLE_EQ(opacityOf(), 1.0 - before) << "display " << shown;
     }
+}
+
+TEST_F(TimelineTest, OtherLikeStatesKeepTheButtonAndDoNothing) {
+    storeSecrets(1);
+    open();
+    MainViewCell* cell = secretRow(0);
+    auto* like = cell->findChild<QPushButton*>(QStringLiteral("likeBtn"));
+    EXPECT_EQ(like->property("imageName").toString(), QStringLiteral("btn_support_no"));
+    auto odd = std::make_shared<Feed>(*main().feedDataArray()[0]);
+    odd->isOwnZanFeed = 7;
+    odd->likeNum = 3;
+    cell->setFeed(odd);
+    EXPECT_EQ(like->property("imageName").toString(), QStringLiteral("btn_support_no"))
+        << "the picture of the secret before";
+    like->click();
+    EXPECT_EQ(cell->findChild<QLabel*>(QStringLiteral("likeNumLabel"))->text(),
+              QStringLiteral("3"));
+    EXPECT_EQ(odd->isOwnZanFeed, 7u);
+    EXPECT_TRUE(alerts().isEmpty());
+    settle();
+    EXPECT_TRUE(requestsFor(2, 2).empty());
+}
+
+TEST_F(TimelineTest, TheFriendNumberCardInvitesWithoutATextMessageHandler) {
+    FriendNumsTableViewCell card;
+    card.findChild<QPushButton*>(QStringLiteral("inviteBtn"))->click();
+    ShareBlurView* invitation = nullptr;
+    for (ShareBlurView* overlay : window->findChildren<ShareBlurView*>())
+        if (overlay->inviteNavSetting()) invitation = overlay;
+    ASSERT_NE(invitation, nullptr);
+    EXPECT_FALSE(static_cast<bool>(invitation->inviteNavSetting()->handleInviteFriendMessageBlock));
+    EXPECT_EQ(events(), (QStringList{"share", "invite_friends"}));
 }
