@@ -40,19 +40,14 @@ Tour::Tour(AppDelegate& delegate, const QDir& directory)
     newPassword_ = QStringLiteral("654321");
 }
 
-ViewController* Tour::currentScreen(QWidget* window) {
-    auto* phone = qobject_cast<PhoneWindow*>(window);
-    return phone ? phone->topViewController() : nullptr;
-}
-
 bool Tour::onScreen(const char* className) const {
-    ViewController* screen = currentScreen(delegate_.window());
+    ViewController* screen = delegate_.window()->topViewController();
     return screen && screen->isVisible() && screen->inherits(className) &&
            !(screen->navigationController() && screen->navigationController()->isTransitioning());
 }
 
 bool Tour::hudShows(const QString& text) const {
-    ViewController* screen = currentScreen(delegate_.window());
+    ViewController* screen = delegate_.window()->topViewController();
     if (!screen) return false;
     for (const ProgressHud* hud : screen->findChildren<ProgressHud*>())
         if (hud->isShowing() && hud->labelText() == text) return true;
@@ -72,7 +67,7 @@ void Tour::dismissAlerts() {
 
 template <typename T>
 T* Tour::find(const QString& name) const {
-    ViewController* screen = currentScreen(delegate_.window());
+    ViewController* screen = delegate_.window()->topViewController();
     return screen ? screen->findChild<T*>(name) : nullptr;
 }
 
@@ -195,7 +190,8 @@ void Tour::addSteps() {
         [this] { return onScreen("MainViewController"); });
     addPhoneBookSteps();
     auto push = [this](ViewController* screen) {
-        if (NavigationController* stack = currentScreen(delegate_.window())->navigationController())
+        if (NavigationController* stack =
+                delegate_.window()->topViewController()->navigationController())
             stack->pushViewController(screen, true);
     };
     step(
@@ -233,7 +229,7 @@ void Tour::addSteps() {
         QStringLiteral("agreement"),
         [this] {
             if (NavigationController* stack =
-                    currentScreen(delegate_.window())->navigationController()) {
+                    delegate_.window()->topViewController()->navigationController()) {
                 stack->popViewControllerAnimated(false);
                 stack->pushViewController(new AgreementViewController, true);
             }
@@ -295,7 +291,7 @@ void Tour::poll() {
         return;
     }
     if (QDateTime::currentMSecsSinceEpoch() > deadline_) {
-        ViewController* screen = currentScreen(delegate_.window());
+        ViewController* screen = delegate_.window()->topViewController();
         log(QStringLiteral("%1 %2 FAILED: still on %3")
                 .arg(next_ + 1, 2, 10, QLatin1Char('0'))
                 .arg(current.name,

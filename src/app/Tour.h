@@ -22,9 +22,6 @@ class Tour : public QObject {
     Tour(AppDelegate& delegate, const QDir& directory);
     void start();
 
-    // The screen on top of the window (inside a navigation stack or alone).
-    static ViewController* currentScreen(QWidget* window);
-
   signals:
     void finished(bool passed);
 

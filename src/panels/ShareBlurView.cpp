@@ -306,9 +306,9 @@ void ShareBlurView::fadePanelOut() {
 void ShareBlurView::fadeOutAndRemove(int millis) {
     if (dismissing_) return;
     dismissing_ = true;
-    fade_ = new QGraphicsOpacityEffect(this);
-    setGraphicsEffect(fade_);
-    auto* fade = new QPropertyAnimation(fade_, "opacity", this);
+    auto* effect = new QGraphicsOpacityEffect(this);
+    setGraphicsEffect(effect);
+    auto* fade = new QPropertyAnimation(effect, "opacity", this);
     fade->setDuration(millis);
     fade->setEndValue(0.0);
     connect(fade, &QAbstractAnimation::finished, this, &ShareBlurView::removeFromSuperview);

@@ -13,7 +13,6 @@ class InviteFriends;
 class MainAgainstView;
 class ReportReasonView;
 class Tips;
-class QGraphicsOpacityEffect;
 class QLabel;
 
 // The overlay the small dialogs appear on: a blurred, darkened picture of what was on screen,
@@ -99,5 +98,4 @@ class ShareBlurView : public QWidget {
     bool tapsEnabled_ = true;
     bool dismissing_ = false;
     QPoint pressPos_;
-    QGraphicsOpacityEffect* fade_ = nullptr;
 };

@@ -56,6 +56,10 @@ bool storeCursor(Package& reply, const QString& key, uint32_t* count) {
     return true;
 }
 
+void alertExpiredKey() {
+    LogicManager::sharedInstance().showAlertWithMessage(QStringLiteral("授权过期，请重新登录"));
+}
+
 }  // namespace
 
 void FeedListReply::decodeContent(Feed& feed) {
@@ -93,10 +97,7 @@ int FeedListReply::storeSecrets(Package& reply, uint32_t count, const QString& t
 
 bool FeedListReply::handleTimelinePage(Package& reply) {
     const int32_t result = reply.readResultCode();
-    if (result == -3) {
-        LogicManager::sharedInstance().showAlertWithTitle(
-            QString(), QStringLiteral("授权过期，请重新登录"), QStringLiteral("确定"));
-    }
+    if (result == -3) alertExpiredKey();
     uint32_t count = 0;
     if (result != 0 || !storeCursor(reply, SettingsKeys::FeedLastMessageId, &count)) return false;
     storeSecrets(reply, count, QString());
@@ -104,9 +105,10 @@ bool FeedListReply::handleTimelinePage(Package& reply) {
 }
 
 bool FeedListReply::handleGuideQuestions(Package& reply) {
+    const int32_t result = reply.readResultCode();
+    if (result == -3) alertExpiredKey();
     uint32_t count = 0;
-    if (reply.readResultCode() != 0 ||
-        !storeCursor(reply, SettingsKeys::QuestionFeedLastMessageId, &count))
+    if (result != 0 || !storeCursor(reply, SettingsKeys::QuestionFeedLastMessageId, &count))
         return false;
     for (uint32_t i = 0; i < count; ++i) {
         Feed question;

@@ -19,7 +19,7 @@ class FeedListReply {
     // Result -3 shows "授权过期，请重新登录". True when the page was stored.
     static bool handleTimelinePage(Package& reply);
     // 2/15: the cursor under "QuestionFeedLastMessageId", questions with content into
-    // "QUESTIONFEED".
+    // "QUESTIONFEED". Result -3 shows "授权过期，请重新登录".
     static bool handleGuideQuestions(Package& reply);
     // 2/14: the secrets into "FEEDCOLLECT"; how many were stored, or -1 on failure.
     static int handleCollectedFeeds(Package& reply);
@@ -30,7 +30,7 @@ class FeedListReply {
 
     static constexpr int kBackgroundCount = 12;
 
-private:
+  private:
     // Reads up to `count` secret items and saves the whole ones; how many were saved.
     static int storeSecrets(Package& reply, uint32_t count, const QString& table);
 };

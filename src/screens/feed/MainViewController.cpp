@@ -149,10 +149,7 @@ void MainViewController::sendPackForGuestQuestionDataFromNetWork() {
         if (flag != 1) return;
         endRefreshing();
         if (reply.getProtocalId() != 15) return;
-        if (reply.readResultCode() == -3) {
-            alertExpired();
-            return;
-        }
+        // The decoder shows the alert of an expired key itself.
         FeedListReply::handleGuideQuestions(reply);
     });
 }

@@ -62,7 +62,6 @@ class MainViewController : public ViewController,
 
     const std::vector<std::shared_ptr<Feed>>& feedDataArray() const { return feedDataArray_; }
     TableView* feedTableView() const { return feedTableView_; }
-    TableView* tableView() const { return feedTableView_; }
     MessageComposeViewController* messageCtl() const { return messageCtl_; }
     // Phone-book state read for the map: the card shows while "PhoneBook" is 2.
     static bool phoneBookPending();
